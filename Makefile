@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run demo bench clean
+.PHONY: all deps configure build test run demo bench sanitize clean
 
 all: build
 
@@ -22,5 +22,16 @@ test: build
 run: build
 	$(BUILD)/bin/lectavo
 
+bench: deps
+	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DLECTAVO_BUILD_BENCH=ON -DLECTAVO_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD)-bench -j$(JOBS)
+	@cmake --build $(BUILD)-bench --target run_benchmarks
+
+# The window-free code under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DLECTAVO_SANITIZE=ON -DLECTAVO_BUILD_GUI=OFF >/dev/null
+	@cmake --build $(BUILD)-asan -j$(JOBS)
+	cd $(BUILD)-asan && ctest --output-on-failure -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD) out
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan out

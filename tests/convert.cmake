@@ -1,1 +1,1 @@
-lectavo_test(automation_tests SOURCES automation_test.cpp LIBS lectavo::convert)
+lectavo_test(automation_tests SOURCES automation_test.cpp text_encoding_test.cpp LIBS lectavo::convert)
