@@ -28,6 +28,7 @@ public:
 
     Ui::TForm1* controls() const { return ui.get(); }
     lectavo::filelist::FileListModel& fileList() { return m_fileList; }
+    const lectavo::filelist::FileListModel& fileList() const { return m_fileList; }
 
     bool StopFlag = false;
     int SortColumn = 0;
