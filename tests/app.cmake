@@ -1,6 +1,6 @@
 if(LECTAVO_BUILD_GUI)
     lectavo_test(app_tests QT
-        SOURCES form1_test.cpp form2_test.cpp
+        SOURCES form1_test.cpp form2_test.cpp list_input_test.cpp
         LIBS lectavo::app
         TZ Europe/Berlin)
     # The program's own application object, so exceptions escaping handlers are caught as in the program.
