@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run demo bench sanitize clean
+.PHONY: all deps configure build test run demo bench sanitize install package clean
 
 all: build
 
@@ -33,5 +33,16 @@ sanitize: deps
 	@cmake --build $(BUILD)-asan -j$(JOBS)
 	cd $(BUILD)-asan && ctest --output-on-failure -j$(JOBS)
 
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A .deb for Debian 12, installed under /usr.
+package: deps
+	@cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DLECTAVO_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD)-package -j$(JOBS)
+	cd $(BUILD)-package && cpack
+	@ls $(BUILD)-package/*.deb
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan out
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-package out
