@@ -251,8 +251,9 @@ TEST_F(RunTest, DeckThatFailsToOpenEndsTheRunWithAMessage)
     auto result = run();
 
     EXPECT_EQ(result.end, RunEnd::OpenFailed);
-    EXPECT_EQ(tail(7), "host.pump\n"
+    EXPECT_EQ(tail(8), "host.pump\n"
                        "App.Presentations.Open(\"/decks/broken.pptx\")\n"
+                       "host.openFailed /decks/broken.pptx: cannot open\n"
                        "host.error Failed to open the ppt file. If the powerpoint version is below 2007, please "
                        "update it.\n"
                        "App.Quit()\n"

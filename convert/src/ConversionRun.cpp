@@ -80,7 +80,8 @@ RunResult ConversionRun::run()
 
         try {
             app.object("Presentations").call("Open", {Value(source)});
-        } catch (const std::exception&) {
+        } catch (const std::exception& e) {
+            m_host.openFailed(source, e.what());
             m_host.showError(kOpenFailedText);
             return endWithoutSuccess(RunEnd::OpenFailed, u"");
         }

@@ -78,6 +78,10 @@ public:
         m_log.line("host.error " + text::toUtf8(text));
         errors.emplace_back(text);
     }
+    void openFailed(std::u16string_view sourcePath, std::string_view reason) override
+    {
+        m_log.line("host.openFailed " + text::toUtf8(sourcePath) + ": " + std::string(reason));
+    }
     void pumpEvents() override
     {
         m_log.line("host.pump");

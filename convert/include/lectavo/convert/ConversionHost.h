@@ -32,6 +32,13 @@ public:
     // A modal message with the caption "Error"; returns when the user has closed it.
     virtual void showError(std::u16string_view text) = 0;
 
+    // Told before the message about a presentation that failed to open, with the application's reason.
+    virtual void openFailed(std::u16string_view sourcePath, std::string_view reason)
+    {
+        (void)sourcePath;
+        (void)reason;
+    }
+
     // Dispatches all pending events (where Stop and other commands reach the program).
     virtual void pumpEvents() = 0;
 
