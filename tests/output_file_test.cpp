@@ -25,6 +25,8 @@ struct BufferCase {
     std::string bytes;
 };
 
+void PrintTo(const BufferCase& c, std::ostream* os) { *os << c.description; }
+
 std::vector<BufferCase> bufferCases()
 {
     return {

@@ -77,22 +77,30 @@ void writeWholeFile(std::u16string_view pathText, std::string_view bytes)
     const fs::path target = toFileSystemPath(pathText);
     if (!target.has_filename())
         throw OutputError("the path names no file");
-    fs::path folder = target.parent_path();
-    if (!folder.empty()) {
-        std::error_code ec;
-        if (!fs::is_directory(folder, ec)) {
-            fs::create_directories(folder, ec);
-            if (ec)
-                throw OutputError("cannot create the folder " + folder.string() + ": " + ec.message());
-        }
-    }
+    const fs::path folder = target.parent_path();
 
     TemporaryFile temp;
     FilePtr file;
+    bool foldersMade = false;
     for (int attempt = 0; attempt < 8 && !file; ++attempt) {
-        temp.path = folder / fs::path("." + target.filename().string() + "." + uniqueSuffix() + ".tmp");
+        fs::path name(".");
+        name += target.filename();
+        name += ".";
+        name += uniqueSuffix();
+        name += ".tmp";
+        temp.path = folder / name;
         errno = 0;
         file.reset(createExclusive(temp.path));
+        // A missing folder is made on the first failure only, so that a file in an existing
+        // folder costs no extra look-up.
+        if (!file && errno == ENOENT && !foldersMade && !folder.empty()) {
+            std::error_code ec;
+            fs::create_directories(folder, ec);
+            if (ec)
+                throw OutputError("cannot create the folder " + folder.string() + ": " + ec.message());
+            foldersMade = true;
+            continue;
+        }
         if (!file && errno != EEXIST)
             break;
     }
