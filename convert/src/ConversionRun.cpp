@@ -101,8 +101,7 @@ RunResult ConversionRun::run()
 
             try {
                 for (std::int32_t slide = 1; slide <= slides && !stop; ++slide) {
-                    m_host.pumpEvents();
-                    m_host.setProgress(slides, slide);
+                    m_host.updateProgress(slides, slide);
                     const std::int32_t shapes = slideShapes(app, slide).get("Count").toInt();
                     for (std::int32_t shape = 1; shape <= shapes; ++shape) {
                         if (!slideShapes(app, slide).object("item", {Value(shape)}).get("HasTextFrame").toBool())
