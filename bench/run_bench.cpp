@@ -59,12 +59,22 @@ std::size_t engineWalk(const ClassRegistry& registry, const std::vector<std::str
         const auto slides = app.object("ActivePresentation").object("Slides").get("Count").toInt();
         for (std::int32_t n = 1; n <= slides; ++n) {
             auto shapes = [&] {
-                return app.object("ActiveWindow").object("Presentation").object("Slides").object("item", {Value(n)}).object("Shapes");
+                return app.object("ActiveWindow")
+                    .object("Presentation")
+                    .object("Slides")
+                    .object("item", {Value(n)})
+                    .object("Shapes");
             };
             const auto count = shapes().get("Count").toInt();
             for (std::int32_t k = 1; k <= count; ++k) {
                 if (shapes().object("item", {Value(k)}).get("HasTextFrame").toBool())
-                    chars += shapes().object("item", {Value(k)}).object("TextFrame").object("TextRange").get("Text").toText().size();
+                    chars += shapes()
+                                 .object("item", {Value(k)})
+                                 .object("TextFrame")
+                                 .object("TextRange")
+                                 .get("Text")
+                                 .toText()
+                                 .size();
             }
         }
         app.object("ActiveWindow").object("Presentation").put("Saved", Value(true));

@@ -37,7 +37,9 @@ std::vector<BufferCase> bufferCases()
         {"EmptyText", {u""}, "\r\n"},
         {"TwoLines", {u"Title", u"Body"}, "Title\r\nBody\r\n"},
         {"InnerSeparatorsKept", {u"one\rtwo\x0Bthree\tfour\nfive"}, "one\rtwo\x0Bthree\tfour\nfive\r\n"},
-        {"Utf8WithoutMark", {u"\uFEFF\u00E9\u65E5\xD842\xDF9F"}, "\xEF\xBB\xBF\xC3\xA9\xE6\x97\xA5\xF0\xA0\xAE\x9F\r\n"},
+        {"Utf8WithoutMark",
+         {u"\uFEFF\u00E9\u65E5\xD842\xDF9F"},
+         "\xEF\xBB\xBF\xC3\xA9\xE6\x97\xA5\xF0\xA0\xAE\x9F\r\n"},
         {"UnpairedSurrogate", {std::u16string(1, char16_t(0xDC00))}, "\xEF\xBF\xBD\r\n"},
     };
 }

@@ -25,7 +25,11 @@ struct RunBracket {
 // Every access to the content starts again from the application object.
 Object slideShapes(const Object& app, std::int32_t slide)
 {
-    return app.object("ActiveWindow").object("Presentation").object("Slides").object("item", {Value(slide)}).object("Shapes");
+    return app.object("ActiveWindow")
+        .object("Presentation")
+        .object("Slides")
+        .object("item", {Value(slide)})
+        .object("Shapes");
 }
 
 std::u16string writeFailedText(std::u16string_view outputPath, std::string_view reason)
