@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "lectavo/convert/OutputFile.h"
 
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <random>
 #include <system_error>
 
@@ -39,12 +39,17 @@ std::FILE* createExclusive(const fs::path& path)
 
 std::string uniqueSuffix()
 {
-    static std::atomic<unsigned> counter{0};
-    static const auto seed = std::random_device{}();
-    std::mt19937_64 mix(seed ^ static_cast<std::uint64_t>(
-                                   std::chrono::steady_clock::now().time_since_epoch().count()) ^ counter++);
+    static std::mutex lock;
+    static std::mt19937_64 generator(
+        std::random_device{}() ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::uint64_t value;
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        value = generator();
+    }
     char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(mix()));
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
     return text;
 }
 
