@@ -22,6 +22,10 @@ test: build
 run: build
 	$(BUILD)/bin/lectavo
 
+# Converts the sample decks in examples/ into out/ and shows what was written.
+demo: build
+	@scripts/demo $(BUILD)
+
 bench: deps
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DLECTAVO_BUILD_BENCH=ON -DLECTAVO_BUILD_TESTS=OFF >/dev/null
 	@cmake --build $(BUILD)-bench -j$(JOBS)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Application.h"
+#include "lectavo/convert/BuiltinEngine.h"
 #include "Unit1.h"
 #include "Unit2.h"
 
@@ -8,6 +9,8 @@ int main(int argc, char** argv)
     lectavo::app::Application application(argc, argv);
     application.setApplicationName(QStringLiteral("Lectavo"));
     application.setApplicationVersion(QStringLiteral(LECTAVO_VERSION));
+
+    lectavo::automation::registerBuiltinEngine();
 
     lectavo::platform::QtDialogs dialogs;
     lectavo::platform::QtMessageBox messages;

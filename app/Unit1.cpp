@@ -14,6 +14,8 @@
 #include <QUrl>
 
 #include "EntryMaker.h"
+#include "FormHost.h"
+#include "lectavo/convert/ConversionRun.h"
 #include "Unit2.h"
 #include "ui_Unit1.h"
 
@@ -328,7 +330,20 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::ConvertChecked() {}
+void TForm1::showMessage(const QString& text, const QString& caption) { m_services.messages.show(this, text, caption); }
+
+void TForm1::openInFileManager(const QString& folder)
+{
+    if (!folder.isEmpty())
+        m_services.shell.openPath(folder);
+}
+
+void TForm1::ConvertChecked()
+{
+    // The run's own failures end it with a message; anything else reaches the application's error report.
+    FormHost host(*this);
+    lectavo::convert::ConversionRun(host).run();
+}
 
 void TForm1::UpdateProgress(int total, int current)
 {

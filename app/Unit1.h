@@ -42,6 +42,11 @@ public:
     // Pumps pending events, then shows `current` of `total` on the progress bar.
     void UpdateProgress(int total, int current);
 
+    // A modal message over the window.
+    void showMessage(const QString& text, const QString& caption);
+    // Opens a folder in the desktop's file manager; nothing when the text is empty.
+    void openInFileManager(const QString& folder);
+
     // Adds paths as Add adds picked files (what a desktop "Open with" passes on the command line).
     void addPaths(const QStringList& paths);
     // Adds dropped paths in order: a folder as Add Folder adds it, anything else as Add does.

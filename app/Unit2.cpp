@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "lectavo/convert/DefaultOutputFolder.h"
 #include "ui_Unit2.h"
 
 TForm2::TForm2(FolderPicker chooseFolder, QWidget* parent)
@@ -22,7 +23,7 @@ TForm2::TForm2(FolderPicker chooseFolder, QWidget* parent)
 
 TForm2::~TForm2() = default;
 
-QString TForm2::defaultOutputFolder() { return QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/Output")); }
+QString TForm2::defaultOutputFolder() { return QString::fromStdU16String(lectavo::convert::defaultOutputFolder()); }
 
 QString TForm2::outputFolder() const { return ui->LabeledEdit2->text(); }
 
