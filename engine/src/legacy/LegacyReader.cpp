@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "legacy/LegacyReader.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -28,10 +29,18 @@ enum RecordType : std::uint16_t {
     kTextHeaderAtom = 0x0F9F,
     kTextCharsAtom = 0x0FA0,
     kTextBytesAtom = 0x0FA8,
+    kCString = 0x0FBA,
     kSlideNumberMCAtom = 0x0FD8,
+    kHeadersFooters = 0x0FD9,
+    kHeadersFootersAtom = 0x0FDA,
     kSlideListWithText = 0x0FF0,
     kUserEditAtom = 0x0FF5,
     kCurrentUserAtom = 0x0FF6,
+    kDateTimeMCAtom = 0x0FF7,
+    kGenericDateMCAtom = 0x0FF8,
+    kHeaderMCAtom = 0x0FF9,
+    kFooterMCAtom = 0x0FFA,
+    kRtfDateTimeMCAtom = 0x1015,
     kPersistDirectoryAtom = 0x1772,
     kCryptSession10 = 0x2F14,
     kDgContainer = 0xF002,
@@ -59,10 +68,25 @@ constexpr std::size_t kMaxSlides = 65536;
     throw OpenError(OpenFailure::Damaged, why);
 }
 
-// A text as stored in a text atom, with the positions of its slide-number fields.
+// A text field: the character at position stands for the field's shown text.
+struct Field {
+    enum Kind { SlideNumber, Header, Footer, Date, TodaysDate } kind;
+    std::int32_t position;
+};
+
+// A text as stored in a text atom, with its fields.
 struct StoredText {
     std::u16string text;
-    std::vector<std::int32_t> slideNumbers;
+    std::vector<Field> fields;
+};
+
+// What a slide's fields show: its number, and the header, footer and fixed
+// date its header and footer settings hold (empty when off).
+struct FieldValues {
+    int slideNumber = 1;
+    std::u16string header;
+    std::u16string footer;
+    std::u16string date;
 };
 
 std::u16string decodeChars(std::string_view body)
@@ -82,36 +106,76 @@ std::u16string decodeBytes(std::string_view body)
     return out;
 }
 
-// Collects the text records that follow one text header, in a shape's text box or in the slide list.
+// Adds a text or field record that follows a text header, in a shape's text
+// box or in the slide list; false for any other record.
 bool addTextRecord(const Record& rec, StoredText& into)
 {
+    Field::Kind kind;
     switch (rec.type) {
     case kTextCharsAtom: into.text = decodeChars(rec.body); return true;
     case kTextBytesAtom: into.text = decodeBytes(rec.body); return true;
-    case kSlideNumberMCAtom: {
-        ByteReader r(rec.body);
-        const std::int32_t at = r.i32();
-        if (r.ok())
-            into.slideNumbers.push_back(at);
-        return true;
-    }
+    case kSlideNumberMCAtom: kind = Field::SlideNumber; break;
+    case kHeaderMCAtom: kind = Field::Header; break;
+    case kFooterMCAtom: kind = Field::Footer; break;
+    case kGenericDateMCAtom: kind = Field::Date; break;
+    case kDateTimeMCAtom:
+    case kRtfDateTimeMCAtom: kind = Field::TodaysDate; break;
     default: return false;
     }
+    ByteReader r(rec.body);
+    const std::int32_t at = r.i32();
+    if (r.ok())
+        into.fields.push_back({kind, at});
+    return true;
 }
 
-std::u16string shownText(const StoredText& stored, int slideNumber)
+std::u16string shownText(StoredText stored, const FieldValues& values)
 {
-    std::u16string text = stored.text;
+    std::u16string& text = stored.text;
     std::u16string number;
-    for (char c : std::to_string(slideNumber))
+    for (char c : std::to_string(values.slideNumber))
         number += char16_t(c);
-    // replace from the back so earlier positions stay valid
-    for (auto it = stored.slideNumbers.rbegin(); it != stored.slideNumbers.rend(); ++it)
-        if (*it >= 0 && std::size_t(*it) < text.size())
-            text.replace(std::size_t(*it), 1, number);
+    // replace from the back so earlier positions stay valid; a date that
+    // shows the day of reading is not stored, so it shows nothing
+    std::sort(stored.fields.begin(), stored.fields.end(),
+              [](const Field& a, const Field& b) { return a.position > b.position; });
+    for (const Field& f : stored.fields) {
+        // the file keeps a '*' where a field stands; any other character is text of its own
+        if (f.position < 0 || std::size_t(f.position) >= text.size() || text[std::size_t(f.position)] != u'*')
+            continue;
+        const std::u16string none;
+        const std::u16string& shown = f.kind == Field::SlideNumber ? number
+            : f.kind == Field::Header                             ? values.header
+            : f.kind == Field::Footer                             ? values.footer
+            : f.kind == Field::Date                               ? values.date
+                                                                  : none;
+        text.replace(std::size_t(f.position), 1, shown);
+    }
     if (!text.empty() && text.back() == u'\r')
         text.pop_back();
     return text;
+}
+
+// The header, footer and fixed date of a headers-and-footers container, where its flags switch them on.
+void readHeadersFooters(std::string_view body, FieldValues& values)
+{
+    constexpr std::uint16_t kHasUserDate = 0x4, kHasHeader = 0x10, kHasFooter = 0x20;
+    std::uint16_t flags = 0;
+    values.header.clear(), values.footer.clear(), values.date.clear();
+    RecordList list(body);
+    Record rec;
+    while (list.next(rec)) {
+        if (rec.type == kHeadersFootersAtom) {
+            ByteReader r(rec.body, 2);
+            flags = r.u16();
+        } else if (rec.type == kCString && rec.instance == 0 && (flags & kHasUserDate)) {
+            values.date = decodeChars(rec.body);
+        } else if (rec.type == kCString && rec.instance == 1 && (flags & kHasHeader)) {
+            values.header = decodeChars(rec.body);
+        } else if (rec.type == kCString && rec.instance == 2 && (flags & kHasFooter)) {
+            values.footer = decodeChars(rec.body);
+        }
+    }
 }
 
 class PresentationReader {
@@ -138,6 +202,8 @@ public:
                     firstNumber = first;
             } else if (rec.type == kSlideListWithText && rec.instance == 0) {
                 readSlideList(rec.body);
+            } else if (rec.type == kHeadersFooters && rec.instance == 3) {
+                readHeadersFooters(rec.body, m_documentFields);
             }
         }
         out.slides.reserve(m_slides.size());
@@ -267,11 +333,18 @@ private:
         if (slide.type != kSlide)
             damaged("a slide record has the wrong type");
         Slide out;
+        FieldValues fields = m_documentFields;
+        fields.slideNumber = number;
+        std::string_view drawingBody;
         Record rec;
         RecordList children(slide.body);
-        if (!children.find(kDrawing, rec))
-            return out;
-        RecordList drawing(rec.body);
+        while (children.next(rec)) {
+            if (rec.type == kDrawing)
+                drawingBody = rec.body;
+            else if (rec.type == kHeadersFooters)
+                readHeadersFooters(rec.body, fields);
+        }
+        RecordList drawing(drawingBody);
         if (!drawing.find(kDgContainer, rec))
             return out;
         RecordList dg(rec.body);
@@ -288,12 +361,12 @@ private:
                 out.shapes.push_back({});
                 continue;
             }
-            readShape(rec.body, entry, number, out);
+            readShape(rec.body, entry, fields, out);
         }
         return out;
     }
 
-    void readShape(std::string_view body, const SlideEntry& entry, int number, Slide& out)
+    void readShape(std::string_view body, const SlideEntry& entry, const FieldValues& fields, Slide& out)
     {
         std::uint16_t shapeType = 0;
         std::uint32_t flags = 0;
@@ -322,7 +395,7 @@ private:
             && shapeType != kPictureFrame && shapeType != kHostControl
             && !(shapeType >= kFirstConnector && shapeType <= kLastConnector);
         if (shape.hasTextFrame && hasText)
-            shape.text = shownText(text, number);
+            shape.text = shownText(std::move(text), fields);
         out.shapes.push_back(std::move(shape));
     }
 
@@ -352,6 +425,7 @@ private:
     std::unordered_map<std::uint32_t, std::uint32_t> m_persist;
     std::uint32_t m_docPersistId = 0;
     std::uint32_t m_cryptSessionId = 0;
+    FieldValues m_documentFields;
     std::vector<SlideEntry> m_slides;
 };
 
