@@ -103,10 +103,14 @@ void CompoundFile::readAllocationTable()
 
     const std::size_t perSector = (std::size_t(1) << m_sectorShift) / 4;
     std::uint32_t next = m_firstDifat;
-    // the count bounds the walk, so a cyclic extension list ends here too
+    std::vector<bool> visited;
     for (std::uint32_t n = 0; fatSectors.size() < m_fatSectors; ++n) {
         if (n == m_difatSectors || next >= m_sectorCount)
             damaged("the allocation table's extension list ends early");
+        visited.resize(m_sectorCount);
+        if (visited[next])
+            damaged("the allocation table's extension list is cyclic");
+        visited[next] = true;
         std::string_view s = sector(next);
         if (s.size() < perSector * 4)
             damaged("an extension list sector is cut short");
