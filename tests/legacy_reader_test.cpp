@@ -193,6 +193,24 @@ std::vector<RefuseCase> refuseCases()
          OpenFailure::Damaged},
         {"RecordOverrunsContainer", patched(plain, [](std::string& d, std::string&) { putU32(d, 4, 0x100000); }),
          OpenFailure::Damaged},
+        {"SlideListedTwice",
+         [=] {
+             Deck twice = plain;
+             twice.slides.push_back(twice.slides[0]);
+             auto [document, user] = streams(twice);
+             const std::string entryHeader = record(0x03F3, std::string(20, '\0')).substr(0, 8);
+             const std::size_t second = document.find(entryHeader, document.find(entryHeader) + 1);
+             EXPECT_NE(second, std::string::npos);
+             putU32(document, second + 8, 2);  // the second entry names the first slide again
+             return fileOf(document, user);
+         },
+         OpenFailure::Damaged},
+        {"SharedTextBeyondBounds",
+         [] {
+             std::vector<std::string> shapes(200, shape(kRectangle, kHaveSpt, box(outlineTextRef(0))));
+             return deckFile(oneSlide(shapes, {textHeader(), textChars(std::u16string(100000, u'x'))}));
+         },
+         OpenFailure::TooLarge},
         {"OutlineReferenceOutOfRange",
          [] { return deckFile(oneSlide({shape(kRectangle, kHaveSpt, box(outlineTextRef(3)))}, {textHeader()})); },
          OpenFailure::Damaged},

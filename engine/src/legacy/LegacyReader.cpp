@@ -62,6 +62,8 @@ constexpr std::uint32_t kFlagGroup = 0x1, kFlagDeleted = 0x8, kFlagOle = 0x10, k
 // Bounds on what a file may ask the reader to walk.
 constexpr std::size_t kMaxUserEdits = 4096;
 constexpr std::size_t kMaxSlides = 65536;
+// Text shown may exceed text stored only through fields; beyond this, shapes share text they should not.
+constexpr std::size_t kTextBudget = std::size_t(16) << 20;
 
 [[noreturn]] void damaged(const std::string& why)
 {
@@ -180,7 +182,8 @@ void readHeadersFooters(std::string_view body, FieldValues& values)
 
 class PresentationReader {
 public:
-    PresentationReader(std::string_view stream, std::string_view currentUser) : m_stream(stream)
+    PresentationReader(std::string_view stream, std::string_view currentUser)
+        : m_stream(stream), m_textBudget(kTextBudget + 2 * stream.size())
     {
         readEdits(readCurrentUser(currentUser));
     }
@@ -316,6 +319,8 @@ private:
                     damaged("a slide persist record is cut short");
                 if (m_slides.size() == kMaxSlides)
                     damaged("the slide list is too long");
+                if (!m_listed.insert(id).second)
+                    damaged("a slide appears twice in the slide list");
                 m_slides.push_back({id, {}});
             } else if (m_slides.empty()) {
                 continue;
@@ -394,8 +399,12 @@ private:
         shape.hasTextFrame = !(flags & (kFlagGroup | kFlagOle | kFlagConnector)) && !ole && shapeType != kLine
             && shapeType != kPictureFrame && shapeType != kHostControl
             && !(shapeType >= kFirstConnector && shapeType <= kLastConnector);
-        if (shape.hasTextFrame && hasText)
+        if (shape.hasTextFrame && hasText) {
             shape.text = shownText(std::move(text), fields);
+            if (shape.text.size() > m_textBudget)
+                throw OpenError(OpenFailure::TooLarge, "the slides' text is far larger than the file's");
+            m_textBudget -= shape.text.size();
+        }
         out.shapes.push_back(std::move(shape));
     }
 
@@ -427,6 +436,8 @@ private:
     std::uint32_t m_cryptSessionId = 0;
     FieldValues m_documentFields;
     std::vector<SlideEntry> m_slides;
+    std::unordered_set<std::uint32_t> m_listed;
+    std::size_t m_textBudget;
 };
 
 }  // namespace
@@ -443,9 +454,12 @@ Document readLegacy(std::string_view bytes)
     }
     if (!file.has("Current User"))
         damaged("the compound file has no \"Current User\" stream");
-    const std::string stream = file.read("PowerPoint Document");
-    const std::string currentUser = file.read("Current User");
-    return PresentationReader(stream, currentUser).read();
+    return readLegacyStreams(file.read("PowerPoint Document"), file.read("Current User"));
+}
+
+Document readLegacyStreams(std::string_view document, std::string_view currentUser)
+{
+    return PresentationReader(document, currentUser).read();
 }
 
 }  // namespace lectavo::engine::detail
