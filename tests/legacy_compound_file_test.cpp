@@ -11,7 +11,7 @@ namespace {
 
 using lectavo::engine::OpenError;
 using lectavo::engine::OpenFailure;
-using lectavo::engine::detail::CompoundFile;
+using lectavo::engine::detail::legacy::CompoundFile;
 using lectavo::testing::CompoundFileBuilder;
 using lectavo::testing::putU32;
 

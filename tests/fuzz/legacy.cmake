@@ -11,6 +11,7 @@ add_executable(legacy_fuzz
     ${legacy_dir}/CompoundFile.cpp
     ${legacy_dir}/LegacyReader.cpp
     ${legacy_dir}/Record.cpp
+    ${legacy_dir}/StoredText.cpp
     ${CMAKE_SOURCE_DIR}/engine/src/OpenError.cpp)
 target_include_directories(legacy_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/engine/src ${CMAKE_SOURCE_DIR}/engine/include)
 target_compile_options(legacy_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace lectavo::engine::detail {
+namespace lectavo::engine::detail::legacy {
 
 // Little-endian reads over a byte range with a sticky failure flag: a read
 // past the end clears ok() and returns 0 (or an empty view), and every later
@@ -62,4 +62,4 @@ private:
     bool m_ok;
 };
 
-}  // namespace lectavo::engine::detail
+}  // namespace lectavo::engine::detail::legacy

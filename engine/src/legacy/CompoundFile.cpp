@@ -6,7 +6,7 @@
 #include "lectavo/engine/OpenError.h"
 #include "legacy/ByteReader.h"
 
-namespace lectavo::engine::detail {
+namespace lectavo::engine::detail::legacy {
 
 namespace {
 
@@ -281,4 +281,4 @@ std::string CompoundFile::read(std::string_view name) const
     return out;
 }
 
-}  // namespace lectavo::engine::detail
+}  // namespace lectavo::engine::detail::legacy

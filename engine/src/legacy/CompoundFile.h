@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lectavo::engine::detail {
+namespace lectavo::engine::detail::legacy {
 
 // A read-only view of a compound file ([MS-CFB], versions 3 and 4): the
 // header, the allocation table with its extension list, the mini stream and
@@ -60,4 +60,4 @@ private:
     std::vector<std::uint32_t> m_top;  // the root's children
 };
 
-}  // namespace lectavo::engine::detail
+}  // namespace lectavo::engine::detail::legacy

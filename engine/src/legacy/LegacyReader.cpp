@@ -12,44 +12,13 @@
 #include "legacy/ByteReader.h"
 #include "legacy/CompoundFile.h"
 #include "legacy/Record.h"
+#include "legacy/RecordType.h"
+#include "legacy/StoredText.h"
 
 namespace lectavo::engine::detail {
 
+namespace legacy {
 namespace {
-
-// Record types of [MS-PPT] and [MS-ODRAW] that the reader looks at.
-enum RecordType : std::uint16_t {
-    kDocument = 0x03E8,
-    kDocumentAtom = 0x03E9,
-    kSlide = 0x03EE,
-    kSlidePersistAtom = 0x03F3,
-    kDrawing = 0x040C,
-    kExObjRefAtom = 0x0BC1,
-    kOutlineTextRefAtom = 0x0F9E,
-    kTextHeaderAtom = 0x0F9F,
-    kTextCharsAtom = 0x0FA0,
-    kTextBytesAtom = 0x0FA8,
-    kCString = 0x0FBA,
-    kSlideNumberMCAtom = 0x0FD8,
-    kHeadersFooters = 0x0FD9,
-    kHeadersFootersAtom = 0x0FDA,
-    kSlideListWithText = 0x0FF0,
-    kUserEditAtom = 0x0FF5,
-    kCurrentUserAtom = 0x0FF6,
-    kDateTimeMCAtom = 0x0FF7,
-    kGenericDateMCAtom = 0x0FF8,
-    kHeaderMCAtom = 0x0FF9,
-    kFooterMCAtom = 0x0FFA,
-    kRtfDateTimeMCAtom = 0x1015,
-    kPersistDirectoryAtom = 0x1772,
-    kCryptSession10 = 0x2F14,
-    kDgContainer = 0xF002,
-    kSpgrContainer = 0xF003,
-    kSpContainer = 0xF004,
-    kFsp = 0xF00A,
-    kClientTextbox = 0xF00D,
-    kClientData = 0xF011,
-};
 
 constexpr std::uint32_t kPlainToken = 0xE391C05F;
 constexpr std::uint32_t kEncryptedToken = 0xF3D1C4DF;
@@ -68,116 +37,6 @@ constexpr std::size_t kTextBudget = std::size_t(16) << 20;
 [[noreturn]] void damaged(const std::string& why)
 {
     throw OpenError(OpenFailure::Damaged, why);
-}
-
-// A text field: the character at position stands for the field's shown text.
-struct Field {
-    enum Kind { SlideNumber, Header, Footer, Date, TodaysDate } kind;
-    std::int32_t position;
-};
-
-// A text as stored in a text atom, with its fields.
-struct StoredText {
-    std::u16string text;
-    std::vector<Field> fields;
-};
-
-// What a slide's fields show: its number, and the header, footer and fixed
-// date its header and footer settings hold (empty when off).
-struct FieldValues {
-    int slideNumber = 1;
-    std::u16string header;
-    std::u16string footer;
-    std::u16string date;
-};
-
-std::u16string decodeChars(std::string_view body)
-{
-    std::u16string out(body.size() / 2, u'\0');
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = char16_t(static_cast<unsigned char>(body[2 * i]) | static_cast<unsigned char>(body[2 * i + 1]) << 8);
-    return out;
-}
-
-std::u16string decodeBytes(std::string_view body)
-{
-    // each byte is the low half of a UTF-16 code unit whose high half is zero
-    std::u16string out(body.size(), u'\0');
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = static_cast<unsigned char>(body[i]);
-    return out;
-}
-
-// Adds a text or field record that follows a text header, in a shape's text
-// box or in the slide list; false for any other record.
-bool addTextRecord(const Record& rec, StoredText& into)
-{
-    Field::Kind kind;
-    switch (rec.type) {
-    case kTextCharsAtom: into.text = decodeChars(rec.body); return true;
-    case kTextBytesAtom: into.text = decodeBytes(rec.body); return true;
-    case kSlideNumberMCAtom: kind = Field::SlideNumber; break;
-    case kHeaderMCAtom: kind = Field::Header; break;
-    case kFooterMCAtom: kind = Field::Footer; break;
-    case kGenericDateMCAtom: kind = Field::Date; break;
-    case kDateTimeMCAtom:
-    case kRtfDateTimeMCAtom: kind = Field::TodaysDate; break;
-    default: return false;
-    }
-    ByteReader r(rec.body);
-    const std::int32_t at = r.i32();
-    if (r.ok())
-        into.fields.push_back({kind, at});
-    return true;
-}
-
-std::u16string shownText(StoredText stored, const FieldValues& values)
-{
-    std::u16string& text = stored.text;
-    std::u16string number;
-    for (char c : std::to_string(values.slideNumber))
-        number += char16_t(c);
-    // replace from the back so earlier positions stay valid; a date that
-    // shows the day of reading is not stored, so it shows nothing
-    std::sort(stored.fields.begin(), stored.fields.end(),
-              [](const Field& a, const Field& b) { return a.position > b.position; });
-    for (const Field& f : stored.fields) {
-        // the file keeps a '*' where a field stands; any other character is text of its own
-        if (f.position < 0 || std::size_t(f.position) >= text.size() || text[std::size_t(f.position)] != u'*')
-            continue;
-        const std::u16string none;
-        const std::u16string& shown = f.kind == Field::SlideNumber ? number
-            : f.kind == Field::Header                             ? values.header
-            : f.kind == Field::Footer                             ? values.footer
-            : f.kind == Field::Date                               ? values.date
-                                                                  : none;
-        text.replace(std::size_t(f.position), 1, shown);
-    }
-    if (!text.empty() && text.back() == u'\r')
-        text.pop_back();
-    return text;
-}
-
-// The header, footer and fixed date of a headers-and-footers container, where its flags switch them on.
-void readHeadersFooters(std::string_view body, FieldValues& values)
-{
-    constexpr std::uint16_t kHasUserDate = 0x4, kHasHeader = 0x10, kHasFooter = 0x20;
-    std::uint16_t flags = 0;
-    values.header.clear(), values.footer.clear(), values.date.clear();
-    RecordList list(body);
-    Record rec;
-    while (list.next(rec)) {
-        if (rec.type == kHeadersFootersAtom) {
-            ByteReader r(rec.body, 2);
-            flags = r.u16();
-        } else if (rec.type == kCString && rec.instance == 0 && (flags & kHasUserDate)) {
-            values.date = decodeChars(rec.body);
-        } else if (rec.type == kCString && rec.instance == 1 && (flags & kHasHeader)) {
-            values.header = decodeChars(rec.body);
-        } else if (rec.type == kCString && rec.instance == 2 && (flags & kHasFooter)) {
-            values.footer = decodeChars(rec.body);
-        }
-    }
 }
 
 class PresentationReader {
@@ -441,9 +300,11 @@ private:
 };
 
 }  // namespace
+}  // namespace legacy
 
 Document readLegacy(std::string_view bytes)
 {
+    using namespace legacy;
     CompoundFile file(bytes);
     if (file.has("EncryptionInfo") || file.has("EncryptedPackage"))
         throw OpenError(OpenFailure::PasswordProtected, "an encrypted package");
@@ -459,7 +320,7 @@ Document readLegacy(std::string_view bytes)
 
 Document readLegacyStreams(std::string_view document, std::string_view currentUser)
 {
-    return PresentationReader(document, currentUser).read();
+    return legacy::PresentationReader(document, currentUser).read();
 }
 
 }  // namespace lectavo::engine::detail

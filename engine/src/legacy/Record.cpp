@@ -4,7 +4,7 @@
 #include "lectavo/engine/OpenError.h"
 #include "legacy/ByteReader.h"
 
-namespace lectavo::engine::detail {
+namespace lectavo::engine::detail::legacy {
 
 Record recordAt(std::string_view data, std::size_t offset)
 {
@@ -38,4 +38,4 @@ bool RecordList::find(std::uint16_t type, Record& out)
     return false;
 }
 
-}  // namespace lectavo::engine::detail
+}  // namespace lectavo::engine::detail::legacy

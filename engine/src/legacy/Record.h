@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace lectavo::engine::detail {
+namespace lectavo::engine::detail::legacy {
 
 // One record of a binary presentation or drawing ([MS-PPT], [MS-ODRAW]):
 // an 8-byte header (version and instance, type, length) and its body.
@@ -35,4 +35,4 @@ private:
     std::size_t m_pos = 0;
 };
 
-}  // namespace lectavo::engine::detail
+}  // namespace lectavo::engine::detail::legacy
