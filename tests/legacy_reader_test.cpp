@@ -177,6 +177,8 @@ std::vector<RefuseCase> refuseCases()
          OpenFailure::TooOld},
         {"OldCurrentUser", patched(plain, [](std::string&, std::string& u) { putU32(u, 8, 0x10); }),
          OpenFailure::TooOld},
+        {"NinetyFiveCurrentUser",
+         [=] { return fileOf(streams(plain).first, lectavo::testing::ppt::u32s({8, 0, 0})); }, OpenFailure::TooOld},
         {"NotAPresentation", [] { return CompoundFileBuilder().add("WordDocument", "x").build(); },
          OpenFailure::NotAPresentation},
         {"NoCurrentUser",

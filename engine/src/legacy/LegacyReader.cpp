@@ -82,6 +82,10 @@ private:
 
     std::uint32_t readCurrentUser(std::string_view stream)
     {
+        // the 95 format's stream is a bare length and its data, no record
+        ByteReader length(stream);
+        if (length.u32() + std::uint64_t(4) == stream.size() && stream.size() < 28)
+            throw OpenError(OpenFailure::TooOld, "the current user stream is in the 95 format");
         Record atom = recordAt(stream, 0);
         if (atom.type != kCurrentUserAtom)
             damaged("the current user record is missing");
