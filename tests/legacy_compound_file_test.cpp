@@ -43,6 +43,11 @@ std::vector<ReadCase> readCases()
     };
 }
 
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CompoundRead : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(CompoundRead, StreamsReadBackWhole)
@@ -120,6 +125,11 @@ std::vector<DamageCase> damageCases()
         {"MiniStreamTooShort", [](std::string& s, auto& b) { putU32(s, b.entryOffset(0) + 0x78, 64); }},
     };
 
+}
+
+void PrintTo(const DamageCase& c, std::ostream* os)
+{
+    *os << c.name;
 }
 
 class CompoundDamage : public ::testing::TestWithParam<DamageCase> {};

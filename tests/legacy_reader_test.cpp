@@ -125,6 +125,11 @@ std::vector<ReadCase> readCases()
     };
 }
 
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class LegacyRead : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(LegacyRead, AnswersSlidesShapesAndText)
@@ -157,10 +162,25 @@ std::function<std::string()> patched(Deck deck, std::function<void(std::string& 
     };
 }
 
+std::uint32_t u32At(const std::string& s, std::size_t at)
+{
+    return std::uint32_t(static_cast<unsigned char>(s[at]) | static_cast<unsigned char>(s[at + 1]) << 8
+                         | static_cast<unsigned char>(s[at + 2]) << 16 | static_cast<unsigned char>(s[at + 3]) << 24);
+}
+
 std::uint32_t currentEdit(const std::string& user)
 {
-    return std::uint32_t(static_cast<unsigned char>(user[16]) | static_cast<unsigned char>(user[17]) << 8
-                         | static_cast<unsigned char>(user[18]) << 16 | static_cast<unsigned char>(user[19]) << 24);
+    return u32At(user, 16);
+}
+
+// Offsets of a user edit's fields in the document stream.
+std::size_t previousEditField(std::uint32_t edit)
+{
+    return edit + 8 + 8;
+}
+std::size_t directoryField(std::uint32_t edit)
+{
+    return edit + 8 + 12;
 }
 
 std::vector<RefuseCase> refuseCases()
@@ -187,7 +207,7 @@ std::vector<RefuseCase> refuseCases()
         {"EditOutsideStream", patched(plain, [](std::string&, std::string& u) { putU32(u, 16, 0x7FFFFFF0); }),
          OpenFailure::Damaged},
         {"EditChainCycle",
-         patched(plain, [](std::string& d, std::string& u) { putU32(d, currentEdit(u) + 16, currentEdit(u)); }),
+         patched(plain, [](std::string& d, std::string& u) { putU32(d, previousEditField(currentEdit(u)), currentEdit(u)); }),
          OpenFailure::Damaged},
         {"NotAnEdit", patched(plain, [](std::string&, std::string& u) { putU32(u, 16, 0); }), OpenFailure::Damaged},
         {"DocumentNotPersisted",
@@ -213,10 +233,36 @@ std::vector<RefuseCase> refuseCases()
              return deckFile(oneSlide(shapes, {textHeader(), textChars(std::u16string(100000, u'x'))}));
          },
          OpenFailure::TooLarge},
+        {"EditsShareDirectory",
+         [=] {
+             Deck edited = plain;
+             edited.laterEdits = {{{2, slideContainer(slideOf({}))}}};
+             return patched(edited, [](std::string& d, std::string& u) {
+                 const std::uint32_t previous = u32At(d, previousEditField(currentEdit(u)));
+                 putU32(d, directoryField(currentEdit(u)), u32At(d, directoryField(previous)));
+             })();
+         },
+         OpenFailure::Damaged},
+        {"SlidesShareOneDrawing",
+         [] {
+             Deck shared;
+             shared.slides = {slideOf(std::vector<std::string>(2000, shape(kTextBox))), Slide{}, Slide{}};
+             return patched(shared, [](std::string& d, std::string& u) {
+                 const std::size_t entries = u32At(d, directoryField(currentEdit(u))) + 8 + 4;
+                 putU32(d, entries + 4 * 2, u32At(d, entries + 4 * 1));  // slides 2 and 3 name slide 1's record
+                 putU32(d, entries + 4 * 3, u32At(d, entries + 4 * 1));
+             })();
+         },
+         OpenFailure::Damaged},
         {"OutlineReferenceOutOfRange",
          [] { return deckFile(oneSlide({shape(kRectangle, kHaveSpt, box(outlineTextRef(3)))}, {textHeader()})); },
          OpenFailure::Damaged},
     };
+}
+
+void PrintTo(const RefuseCase& c, std::ostream* os)
+{
+    *os << c.name;
 }
 
 class LegacyRefuse : public ::testing::TestWithParam<RefuseCase> {};

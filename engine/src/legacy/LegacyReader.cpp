@@ -42,7 +42,7 @@ constexpr std::size_t kTextBudget = std::size_t(16) << 20;
 class PresentationReader {
 public:
     PresentationReader(std::string_view stream, std::string_view currentUser)
-        : m_stream(stream), m_textBudget(kTextBudget + 2 * stream.size())
+        : m_stream(stream), m_textBudget(kTextBudget + 2 * stream.size()), m_recordBudget(stream.size() / 8 + 64)
     {
         readEdits(readCurrentUser(currentUser));
     }
@@ -54,7 +54,7 @@ public:
             damaged("the document record has the wrong type");
         int firstNumber = 1;
         Document out;
-        RecordList children(doc.body);
+        RecordList children(doc.body, &m_recordBudget);
         Record rec;
         while (children.next(rec)) {
             if (rec.type == kDocumentAtom) {
@@ -65,7 +65,7 @@ public:
             } else if (rec.type == kSlideListWithText && rec.instance == 0) {
                 readSlideList(rec.body);
             } else if (rec.type == kHeadersFooters && rec.instance == 3) {
-                readHeadersFooters(rec.body, m_documentFields);
+                readHeadersFooters(rec.body, m_documentFields, &m_recordBudget);
             }
         }
         out.slides.reserve(m_slides.size());
@@ -111,7 +111,7 @@ private:
     // offset its newest edit gave it, as incremental saves require.
     void readEdits(std::uint32_t offset)
     {
-        std::unordered_set<std::uint32_t> seen;
+        std::unordered_set<std::uint32_t> seen, directories;
         bool newest = true;
         while (true) {
             if (!seen.insert(offset).second || seen.size() > kMaxUserEdits)
@@ -133,6 +133,8 @@ private:
                 m_cryptSessionId = cryptSession;
                 newest = false;
             }
+            if (!directories.insert(directory).second)
+                damaged("two user edits share one persist directory");
             readPersistDirectory(directory);
             if (previous == 0)
                 break;
@@ -172,7 +174,7 @@ private:
 
     void readSlideList(std::string_view body)
     {
-        RecordList list(body);
+        RecordList list(body, &m_recordBudget);
         Record rec;
         while (list.next(rec)) {
             if (rec.type == kSlidePersistAtom) {
@@ -205,20 +207,20 @@ private:
         fields.slideNumber = number;
         std::string_view drawingBody;
         Record rec;
-        RecordList children(slide.body);
+        RecordList children(slide.body, &m_recordBudget);
         while (children.next(rec)) {
             if (rec.type == kDrawing)
                 drawingBody = rec.body;
             else if (rec.type == kHeadersFooters)
-                readHeadersFooters(rec.body, fields);
+                readHeadersFooters(rec.body, fields, &m_recordBudget);
         }
-        RecordList drawing(drawingBody);
+        RecordList drawing(drawingBody, &m_recordBudget);
         if (!drawing.find(kDgContainer, rec))
             return out;
-        RecordList dg(rec.body);
+        RecordList dg(rec.body, &m_recordBudget);
         if (!dg.find(kSpgrContainer, rec))
             return out;
-        RecordList top(rec.body);
+        RecordList top(rec.body, &m_recordBudget);
         bool groupShape = true;  // the first shape of the top group is the group itself
         while (top.next(rec)) {
             if (rec.type != kSpContainer && rec.type != kSpgrContainer)
@@ -241,7 +243,8 @@ private:
         bool ole = false;
         bool hasText = false;
         StoredText text;
-        RecordList parts(body);
+        const StoredText* outline = nullptr;
+        RecordList parts(body, &m_recordBudget);
         Record rec;
         while (parts.next(rec)) {
             if (rec.type == kFsp) {
@@ -250,10 +253,10 @@ private:
                 flags = r.u32();
             } else if (rec.type == kClientData) {
                 Record data;
-                RecordList inner(rec.body);
+                RecordList inner(rec.body, &m_recordBudget);
                 ole = ole || inner.find(kExObjRefAtom, data);
             } else if (rec.type == kClientTextbox) {
-                hasText = readTextbox(rec.body, entry, text);
+                hasText = readTextbox(rec.body, entry, text, outline);
             }
         }
         if (flags & kFlagDeleted)
@@ -263,7 +266,7 @@ private:
             && shapeType != kPictureFrame && shapeType != kHostControl
             && !(shapeType >= kFirstConnector && shapeType <= kLastConnector);
         if (shape.hasTextFrame && hasText) {
-            shape.text = shownText(std::move(text), fields);
+            shape.text = shownText(outline ? *outline : std::move(text), fields);
             if (shape.text.size() > m_textBudget)
                 throw OpenError(OpenFailure::TooLarge, "the slides' text is far larger than the file's");
             m_textBudget -= shape.text.size();
@@ -272,10 +275,10 @@ private:
     }
 
     // The text of a shape's text box: its own text atoms, or the slide list
-    // text its outline reference names.
-    bool readTextbox(std::string_view body, const SlideEntry& entry, StoredText& text)
+    // text its outline reference names (left in outline, not copied).
+    bool readTextbox(std::string_view body, const SlideEntry& entry, StoredText& own, const StoredText*& outline)
     {
-        RecordList parts(body);
+        RecordList parts(body, &m_recordBudget);
         Record rec;
         bool found = false;
         while (parts.next(rec)) {
@@ -284,9 +287,10 @@ private:
                 const std::int32_t index = r.i32();
                 if (!r.ok() || index < 0 || std::size_t(index) >= entry.texts.size())
                     damaged("an outline text reference points outside the slide's texts");
-                text = entry.texts[std::size_t(index)];
+                outline = &entry.texts[std::size_t(index)];
                 found = true;
-            } else if (addTextRecord(rec, text)) {
+            } else if (addTextRecord(rec, own)) {
+                outline = nullptr;
                 found = true;
             }
         }
@@ -301,6 +305,7 @@ private:
     std::vector<SlideEntry> m_slides;
     std::unordered_set<std::uint32_t> m_listed;
     std::size_t m_textBudget;
+    std::size_t m_recordBudget;  // every record is at least 8 bytes and is walked once
 };
 
 }  // namespace

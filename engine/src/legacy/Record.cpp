@@ -25,6 +25,11 @@ bool RecordList::next(Record& out)
 {
     if (m_pos >= m_body.size())
         return false;
+    if (m_budget) {
+        if (*m_budget == 0)
+            throw OpenError(OpenFailure::Damaged, "records are shared between slides");
+        --*m_budget;
+    }
     out = recordAt(m_body, m_pos);
     m_pos = static_cast<std::size_t>(out.body.data() - m_body.data()) + out.body.size();
     return true;

@@ -72,12 +72,12 @@ std::u16string shownText(StoredText stored, const FieldValues& values)
     return text;
 }
 
-void readHeadersFooters(std::string_view body, FieldValues& values)
+void readHeadersFooters(std::string_view body, FieldValues& values, std::size_t* budget)
 {
     constexpr std::uint16_t kHasUserDate = 0x4, kHasHeader = 0x10, kHasFooter = 0x20;
     std::uint16_t flags = 0;
     values.header.clear(), values.footer.clear(), values.date.clear();
-    RecordList list(body);
+    RecordList list(body, budget);
     Record rec;
     while (list.next(rec)) {
         if (rec.type == kHeadersFootersAtom) {

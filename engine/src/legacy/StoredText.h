@@ -44,6 +44,6 @@ bool addTextRecord(const Record& rec, StoredText& into);
 std::u16string shownText(StoredText stored, const FieldValues& values);
 
 // Sets the header, footer and fixed date of a headers-and-footers container, each empty unless its flag is on.
-void readHeadersFooters(std::string_view body, FieldValues& values);
+void readHeadersFooters(std::string_view body, FieldValues& values, std::size_t* budget);
 
 }  // namespace lectavo::engine::detail::legacy
