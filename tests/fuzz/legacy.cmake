@@ -1,6 +1,7 @@
 # libFuzzer target for the compound file and binary presentation readers.
 # The reader's sources are compiled into it so that they carry the fuzzer's
-# coverage instrumentation.
+# coverage instrumentation. Configure a clang build with
+# -DLECTAVO_BUILD_FUZZ=ON, then: legacy_fuzz -max_len=20000 CORPUS_DIR SEED_DIR
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     message(WARNING "legacy_fuzz needs clang; skipped")
     return()

@@ -36,7 +36,7 @@ private:
     void readDirectory();
     void readMiniStream();
     const Entry* find(std::string_view name) const;
-    // Follows a chain in table, appending each sector's index to out; at most limit sectors.
+    // The sectors of a chain in table; throws when it leaves the table or runs past limit sectors.
     std::vector<std::uint32_t> chain(const std::vector<std::uint32_t>& table, std::uint32_t start, std::size_t limit,
                                      const char* what) const;
     std::string readChain(std::uint32_t start, std::uint64_t size, const char* what) const;
