@@ -11,4 +11,7 @@ namespace lectavo::engine::detail {
 // package (refused as password-protected). Throws OpenError.
 Document readLegacy(std::string_view bytes);
 
+// Reads a binary presentation from its "PowerPoint Document" and "Current User" streams. Throws OpenError.
+Document readLegacyStreams(std::string_view document, std::string_view currentUser);
+
 }  // namespace lectavo::engine::detail
