@@ -1,11 +1,25 @@
 // SPDX-License-Identifier: MIT
-#include <QApplication>
-#include <QWidget>
+#include "Application.h"
+#include "Unit1.h"
+#include "Unit2.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QWidget w;
-    w.show();
-    return app.exec();
+    lectavo::app::Application application(argc, argv);
+    application.setApplicationName(QStringLiteral("Lectavo"));
+    application.setApplicationVersion(QStringLiteral(LECTAVO_VERSION));
+
+    lectavo::platform::QtDialogs dialogs;
+    lectavo::platform::QtMessageBox messages;
+    lectavo::platform::QtShell shell;
+    lectavo::app::Services services{dialogs, messages, shell};
+
+    TForm1 Form1(services);
+    TForm2 Form2([&Form1](const QString& initial) { return Form1.ChooseFolder(initial); }, &Form1);
+    Form1.setForm2(&Form2);
+    application.setErrorReporter(
+        [&](const QString& text) { messages.show(QApplication::activeWindow(), text, QStringLiteral("Lectavo")); });
+
+    Form1.show();
+    return application.exec();
 }

@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: MIT
+#include "Unit1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+
+#include "EntryMaker.h"
+#include "Unit2.h"
+#include "ui_Unit1.h"
+
+using lectavo::filelist::FileEntry;
+using lectavo::filelist::FileListModel;
+
+const QString TForm1::HomePageAddress = QStringLiteral("https://lectavo.org/");
+
+namespace {
+
+// The open-file dialog's filters: description as the user reads it, then the patterns.
+QStringList openDialogFilters()
+{
+    struct Filter {
+        const char* description;
+        const char* patterns;
+    };
+    static constexpr Filter filters[] = {
+        {"All PowerPoint Presentations", "*.ppt;*.pps;*.pptx;*.ppsx;*.pptm;*.ppsm;*.pot;*.potx;*.potm"},
+        {"Microsoft PowerPoint(97-2003)(*.ppt)", "*.ppt"},
+        {"Microsoft PowerPoint(2007-2010)(*.pps;*.pptx;*.ppsx;*.pptm;*.ppsm)", "*.pps;*.pptx;*.ppsx;*.pptm;*.ppsm;"},
+        {"PowerPoint Templates(*.pot;*.potx;*.potm)", "*.pot;*.potx;*.potm"},
+    };
+    QStringList list;
+    for (const Filter& f : filters) {
+        QStringList patterns = QString::fromLatin1(f.patterns).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        list << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(f.description), patterns.join(QLatin1Char(' ')));
+    }
+    return list;
+}
+
+}  // namespace
+
+TForm1::TForm1(lectavo::app::Services services, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), m_services(services)
+{
+    ui->setupUi(this);
+    move(296, 114);  // where the window first appears, not centred
+    m_timeFormat = lectavo::filelist::TimeFormat::fromLocale(QLocale::system());
+    m_dlgOpen1.filters = openDialogFilters();
+    m_dlgOpen1.selectedFilter = m_dlgOpen1.filters.first();
+
+    ui->ListView1->setModel(&m_fileList);
+    QHeaderView* header = ui->ListView1->header();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+    header->setSectionsMovable(false);
+    for (int c = 0; c < FileListModel::NUM_COLUMNS; ++c)
+        header->resizeSection(c, FileListModel::columnWidth(c));
+    QPalette listPalette = ui->ListView1->palette();
+    listPalette.setColor(QPalette::Text, QColor(0, 128, 0));
+    listPalette.setColor(QPalette::Base, Qt::white);
+    ui->ListView1->setPalette(listPalette);
+
+    ui->Panel1->setStyleSheet(QStringLiteral("QToolButton { color: white; }"));
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(ui->Remove1);
+    PopupMenu1->addAction(ui->RemoveAll1);
+    PopupMenu1->addAction(ui->CheckAll1);
+
+    connectCommands();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::connectCommands()
+{
+    connect(ui->SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(ui->SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    connect(ui->SpeedButton20, &QToolButton::clicked, this, &TForm1::SpeedButton20Click);
+    connect(ui->SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    connect(ui->SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    connect(ui->SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
+    connect(ui->SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+    connect(ui->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(ui->SpeedButton13, &QToolButton::clicked, this, &TForm1::SpeedButton13Click);
+    connect(ui->SpeedButton14, &QToolButton::clicked, this, &TForm1::SpeedButton14Click);
+    connect(ui->Remove1, &QAction::triggered, this, &TForm1::Remove1Click);
+    connect(ui->RemoveAll1, &QAction::triggered, this, &TForm1::RemoveAll1Click);
+    connect(ui->CheckAll1, &QAction::triggered, this, &TForm1::CheckAll1Click);
+    connect(ui->ListView1->header(), &QHeaderView::sectionClicked, this, &TForm1::ListView1ColumnClick);
+    connect(ui->ListView1, &QWidget::customContextMenuRequested, this, &TForm1::showPopupMenu);
+}
+
+void TForm1::FormCreate()
+{
+    // Set once: the bar stays green for the life of the window.
+    ui->ProgressBar1->setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: rgb(0, 128, 0); }"));
+    ui->ProgressBar1->hide();
+    StopFlag = false;
+    ui->Memo1->hide();
+}
+
+bool TForm1::FormCloseQuery() { return true; }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        m_timeFormat = lectavo::filelist::TimeFormat::fromLocale(QLocale::system());
+    QWidget::changeEvent(event);
+}
+
+void TForm1::showPopupMenu(const QPoint& pos) { PopupMenu1->popup(ui->ListView1->viewport()->mapToGlobal(pos)); }
+
+QString TForm1::ChooseFolder(const QString& initial)
+{
+    QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+    return m_services.dialogs.chooseFolder(owner, QStringLiteral("Please Choose a Folder"), initial);
+}
+
+void TForm1::AddFileEntry(const QString& path)
+{
+    if (auto entry = lectavo::filelist::makeFileEntry(path, m_timeFormat))
+        m_fileList.append(std::move(*entry));
+}
+
+void TForm1::SpeedButton3Click()
+{
+    ui->Label1->clear();
+    auto picked = m_services.dialogs.openFiles(this, m_dlgOpen1);
+    if (!picked)
+        return;
+    m_dlgOpen1.selectedFilter = picked->selectedFilter;
+    if (!picked->files.isEmpty())
+        m_dlgOpen1.initialFile = picked->files.first();
+    std::vector<FileEntry> entries;
+    entries.reserve(static_cast<std::size_t>(picked->files.size()));
+    for (const QString& path : picked->files) {
+        if (auto entry = lectavo::filelist::makeFileEntry(path, m_timeFormat))
+            entries.push_back(std::move(*entry));
+    }
+    m_fileList.append(std::move(entries));
+}
+
+void TForm1::SpeedButton4Click()
+{
+    ui->Label1->clear();
+    QString folder = ChooseFolder(QString());
+    if (folder.isEmpty())
+        return;
+    m_fileList.append(lectavo::filelist::scanFolder(folder, m_timeFormat));
+}
+
+void TForm1::SpeedButton20Click()
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : ui->ListView1->selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    m_fileList.removeEntries(std::move(rows));
+}
+
+void TForm1::SpeedButton5Click() { m_fileList.clear(); }
+
+void TForm1::SpeedButton6Click() { m_fileList.invertChecks(); }
+
+void TForm1::SpeedButton10Click()
+{
+    if (m_form2)
+        m_form2->exec();
+}
+
+void TForm1::SpeedButton11Click()
+{
+    StopFlag = false;
+    ConvertChecked();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    StopFlag = true;
+    ui->Label1->clear();
+    ui->ProgressBar1->hide();
+}
+
+QString TForm1::helpFilePath(const QString& executableDir)
+{
+    const QString name = QStringLiteral("lectavo.html");
+    for (const QString& candidate : {QDir(executableDir).filePath(name),
+                                     QDir(executableDir).filePath(QStringLiteral("../share/lectavo/") + name)}) {
+        if (QFileInfo(candidate).isFile())
+            return QDir::cleanPath(candidate);
+    }
+    return {};
+}
+
+void TForm1::SpeedButton13Click()
+{
+    QString help = helpFilePath(QCoreApplication::applicationDirPath());
+    if (!help.isEmpty())
+        m_services.shell.openPath(help);
+}
+
+void TForm1::SpeedButton14Click() { m_services.shell.openUrl(HomePageAddress); }
+
+void TForm1::Remove1Click() { ui->SpeedButton20->click(); }
+
+void TForm1::RemoveAll1Click() { ui->SpeedButton5->click(); }
+
+void TForm1::CheckAll1Click() { ui->SpeedButton6->click(); }
+
+void TForm1::ListView1ColumnClick(int column)
+{
+    SortColumn = column;
+    m_fileList.sortByColumn(SortColumn);
+}
+
+void TForm1::ConvertChecked() {}
+
+void TForm1::UpdateProgress(int total, int current)
+{
+    QCoreApplication::processEvents();
+    ui->ProgressBar1->setMaximum(total);
+    ui->ProgressBar1->setValue(current);
+}

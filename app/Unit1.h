@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+#include "Dialogs.h"
+#include "EntryTexts.h"
+#include "FileListModel.h"
+#include "Services.h"
+
+class QMenu;
+class TForm2;
+namespace Ui { class TForm1; }
+
+// The main window: toolbar, file list, progress bar and status line.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(lectavo::app::Services services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The settings dialog whose output folder the conversion reads; set once at start-up.
+    void setForm2(TForm2* form2) { m_form2 = form2; }
+    TForm2* form2() const { return m_form2; }
+
+    Ui::TForm1* controls() const { return ui.get(); }
+    lectavo::filelist::FileListModel& fileList() { return m_fileList; }
+
+    bool StopFlag = false;
+    int SortColumn = 0;
+
+    // The folder picker: the picked folder's path, or empty text when cancelled.
+    QString ChooseFolder(const QString& initial);
+    // Appends one checked entry for the file at `path`; nothing when it cannot be found or read.
+    void AddFileEntry(const QString& path);
+    // Converts every checked entry.
+    void ConvertChecked();
+    // Pumps pending events, then shows `current` of `total` on the progress bar.
+    void UpdateProgress(int total, int current);
+
+    // The help guide beside the executable in `executableDir`, or the installed
+    // tree's share/lectavo/; empty when there is none.
+    static QString helpFilePath(const QString& executableDir);
+    static const QString HomePageAddress;
+
+public slots:
+    void SpeedButton3Click();   // Add
+    void SpeedButton4Click();   // Adds
+    void SpeedButton20Click();  // Remove
+    void SpeedButton5Click();   // Removes
+    void SpeedButton6Click();   // Check
+    void SpeedButton10Click();  // Setting
+    void SpeedButton11Click();  // Convert
+    void SpeedButton1Click();   // Stop
+    void SpeedButton13Click();  // Help
+    void SpeedButton14Click();  // Home
+    void Remove1Click();
+    void RemoveAll1Click();
+    void CheckAll1Click();
+    void ListView1ColumnClick(int column);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void FormCreate();
+    bool FormCloseQuery();
+    void connectCommands();
+    void showPopupMenu(const QPoint& pos);
+
+    std::unique_ptr<Ui::TForm1> ui;
+    lectavo::app::Services m_services;
+    lectavo::filelist::FileListModel m_fileList;
+    lectavo::filelist::TimeFormat m_timeFormat;
+    lectavo::platform::OpenFileRequest m_dlgOpen1;  // what the open-file dialog keeps between uses
+    QMenu* PopupMenu1 = nullptr;
+    TForm2* m_form2 = nullptr;
+};
