@@ -1,6 +1,5 @@
-find_package(Qt6 QUIET COMPONENTS Test)
-if(LECTAVO_BUILD_GUI AND TARGET Qt6::Test)
-    lectavo_test(chrome_tests
-        SOURCES my_img_btn_test.cpp
-        LIBS lectavo::chrome Qt6::Test)
+if(LECTAVO_BUILD_GUI)
+    lectavo_test(chrome_tests QT
+        SOURCES my_img_btn_test.cpp window_frame_test.cpp list_painting_test.cpp
+        LIBS lectavo::chrome lectavo_resources)
 endif()

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "MyImgBtn.h"
-#include "support/ChromeTestApp.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -81,10 +80,12 @@ std::vector<SequenceCase> Sequences()
     };
 }
 
-class ImgBtnSequence : public ::testing::TestWithParam<SequenceCase> {
-protected:
-    void SetUp() override { ChromeTestApp(); }
-};
+class ImgBtnSequence : public ::testing::TestWithParam<SequenceCase> {};
+
+void PrintTo(const SequenceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 void Send(TImgBtn& btn, Step step)
 {
@@ -158,7 +159,6 @@ INSTANTIATE_TEST_SUITE_P(TImgBtn, ImgBtnSequence, ::testing::ValuesIn(Sequences(
 
 TEST(ImgBtn, StartsBlankEnabledSupportedAndIdle)
 {
-    ChromeTestApp();
     TImgBtn btn;
     EXPECT_TRUE(btn.Picture().isNull());
     EXPECT_TRUE(btn.Enabled());
@@ -172,7 +172,6 @@ TEST(ImgBtn, StartsBlankEnabledSupportedAndIdle)
 
 TEST(ImgBtn, EventsCarryKindButtonsModifiersAndPosition)
 {
-    ChromeTestApp();
     TImgBtn btn;
     btn.resize(25, 31);
     std::vector<TWMMouse> seen;
@@ -206,7 +205,6 @@ TEST(ImgBtn, EventsCarryKindButtonsModifiersAndPosition)
 // button and holds back the leave until after it.
 TEST(ImgBtn, WindowDeliveryPressDragOutAndBack)
 {
-    ChromeTestApp();
     QWidget window;
     window.resize(120, 60);
     auto* btn = new TImgBtn(&window);
