@@ -13,6 +13,7 @@
 
 class QMenu;
 class TForm2;
+namespace lectavo::chrome { class WindowFrame; }
 namespace Ui { class TForm1; }
 
 // The main window: toolbar, file list, progress bar and status line.
@@ -65,9 +66,11 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FormCreate();
+    void FormResize();
     bool FormCloseQuery();
     void connectCommands();
     void showPopupMenu(const QPoint& pos);
@@ -79,4 +82,6 @@ private:
     lectavo::platform::OpenFileRequest m_dlgOpen1;  // what the open-file dialog keeps between uses
     QMenu* PopupMenu1 = nullptr;
     TForm2* m_form2 = nullptr;
+    // The skinned frame; it also handles the title bar and its three buttons.
+    lectavo::chrome::WindowFrame* m_frame = nullptr;
 };

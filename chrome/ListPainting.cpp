@@ -96,9 +96,13 @@ void HookHeaderPaint(QAbstractItemView* list, QColor colour)
 
 void PaintListBackground(QAbstractItemView* list, const QPixmap& background)
 {
-    QPalette palette = list->palette();
-    palette.setBrush(QPalette::Base, QBrush(background));
-    list->setPalette(palette);
+    const QBrush brush(background);
+    // The viewport gets it too: a style sheet above the list can hold the viewport's palette apart.
+    for (QWidget* w : {static_cast<QWidget*>(list), list->viewport()}) {
+        QPalette palette = w->palette();
+        palette.setBrush(QPalette::Base, brush);
+        w->setPalette(palette);
+    }
     list->setAlternatingRowColors(false);
     list->viewport()->setAutoFillBackground(true);
 }
