@@ -136,7 +136,10 @@ void WindowFrame::PlaceButtons()
 void WindowFrame::PlaceStatusLine()
 {
     m.label1->raise();
-    m.label1->move(m.image2->x() + m.panel1->width() / 2 - 10, m.image2->y() + 6);
+    const int left = m.image2->x() + m.panel1->width() / 2 - 10;
+    // The label reaches the strip's right end, so any text grows to the right without a resize.
+    const int height = std::max(m.label1->height(), m.label1->fontMetrics().height());
+    m.label1->setGeometry(left, m.image2->y() + 6, std::max(m.image2->x() + m.image2->width() - left, 1), height);
 }
 
 void WindowFrame::FormCreate()

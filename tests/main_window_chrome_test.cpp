@@ -88,6 +88,7 @@ TEST_F(MainWindow, ScreenshotShowsTheSkinColours)
     Show();
     ui.ProgressBar1->show();
     form.UpdateProgress(10, 5);
+    ui.Label1->setText(QStringLiteral("Converting..."));
     QApplication::processEvents();
     const QImage shot = form.grab().toImage();
     const QImage tpl = ui.ImageTop->pixmap().toImage();
@@ -105,6 +106,17 @@ TEST_F(MainWindow, ScreenshotShowsTheSkinColours)
     QWidget* viewport = ui.ListView1->viewport();
     const QPoint listAt = viewport->mapTo(&form, QPoint(viewport->width() / 2, viewport->height() - 10));
     EXPECT_EQ(shot.pixelColor(listAt), QColor(172, 212, 234));
+
+    int yellow = 0;
+    const QRect status = ui.Label1->geometry();
+    for (int y = status.top(); y <= status.bottom(); ++y)
+        for (int x = status.left(); x < status.left() + 120; ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            yellow += c.red() > 200 && c.green() > 200 && c.blue() < 100;
+        }
+    EXPECT_GT(yellow, 20) << "the status text shows in yellow on the bottom strip";
+    EXPECT_GE(status.top(), ui.Image2->y());
+    EXPECT_LE(status.bottom(), ui.Image2->geometry().bottom());
 
     const QPoint barAt = ui.ProgressBar1->mapTo(&form, QPoint(ui.ProgressBar1->width() / 4, 8));
     const QColor bar = shot.pixelColor(barAt);
