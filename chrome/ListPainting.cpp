@@ -96,7 +96,9 @@ void HookHeaderPaint(QAbstractItemView* list, QColor colour)
 
 void PaintListBackground(QAbstractItemView* list, const QPixmap& background)
 {
-    const QBrush brush(background);
+    // Styles that read the brush's colour (check box faces) get the picture's own colour, not black.
+    const QImage img = background.toImage();
+    const QBrush brush(img.isNull() ? QColor(Qt::white) : img.pixelColor(0, 0), background);
     // The viewport gets it too: a style sheet above the list can hold the viewport's palette apart.
     for (QWidget* w : {static_cast<QWidget*>(list), list->viewport()}) {
         QPalette palette = w->palette();

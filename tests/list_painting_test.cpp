@@ -91,6 +91,7 @@ TEST_F(ListFixture, ListShowsTheBackgroundBehindRowsAndTexts)
     const QRect cell = list.visualRect(model.index(1, 2));
     EXPECT_EQ(img.pixelColor(cell.right() - 5, cell.center().y()), kImageBk) << "inside a cell beside its text";
     EXPECT_EQ(img.pixelColor(cell.left() + 1, cell.top() + 1), kImageBk) << "behind the text's cell";
+    EXPECT_EQ(list.viewport()->palette().base().color(), kImageBk) << "what check box faces are drawn with";
     EXPECT_FALSE(list.alternatingRowColors());
     EXPECT_TRUE(model.item(1, 0)->isCheckable());
 }
