@@ -20,6 +20,8 @@ int main(int argc, char** argv)
     application.setErrorReporter(
         [&](const QString& text) { messages.show(QApplication::activeWindow(), text, QStringLiteral("Lectavo")); });
 
+    // Files handed over by the desktop ("Open with") join the list as Add would add them.
+    Form1.addPaths(application.arguments().mid(1));
     Form1.show();
     return application.exec();
 }

@@ -6,7 +6,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 #include "EntryMaker.h"
 #include "ListPainting.h"
@@ -72,6 +77,10 @@ TForm1::TForm1(lectavo::app::Services services, QWidget* parent)
     PopupMenu1->addAction(ui->Remove1);
     PopupMenu1->addAction(ui->RemoveAll1);
     PopupMenu1->addAction(ui->CheckAll1);
+
+    ui->ListView1->installEventFilter(this);
+    ui->ListView1->viewport()->installEventFilter(this);
+    ui->ListView1->viewport()->setAcceptDrops(true);
 
     connectCommands();
     FormCreate();
@@ -162,6 +171,31 @@ void TForm1::AddFileEntry(const QString& path)
         m_fileList.append(std::move(*entry));
 }
 
+void TForm1::appendEntriesFor(const QStringList& paths, bool foldersAsScan)
+{
+    std::vector<FileEntry> entries;
+    entries.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths) {
+        if (foldersAsScan && QFileInfo(path).isDir()) {
+            auto scanned = lectavo::filelist::scanFolder(path, m_timeFormat);
+            entries.insert(entries.end(), std::make_move_iterator(scanned.begin()), std::make_move_iterator(scanned.end()));
+        } else if (auto entry = lectavo::filelist::makeFileEntry(path, m_timeFormat)) {
+            entries.push_back(std::move(*entry));
+        }
+    }
+    m_fileList.append(std::move(entries));
+}
+
+void TForm1::addPaths(const QStringList& paths) { appendEntriesFor(paths, false); }
+
+void TForm1::addDropped(const QStringList& paths)
+{
+    if (m_converting)
+        return;
+    ui->Label1->clear();
+    appendEntriesFor(paths, true);
+}
+
 void TForm1::SpeedButton3Click()
 {
     ui->Label1->clear();
@@ -171,13 +205,7 @@ void TForm1::SpeedButton3Click()
     m_dlgOpen1.selectedFilter = picked->selectedFilter;
     if (!picked->files.isEmpty())
         m_dlgOpen1.initialFile = picked->files.first();
-    std::vector<FileEntry> entries;
-    entries.reserve(static_cast<std::size_t>(picked->files.size()));
-    for (const QString& path : picked->files) {
-        if (auto entry = lectavo::filelist::makeFileEntry(path, m_timeFormat))
-            entries.push_back(std::move(*entry));
-    }
-    m_fileList.append(std::move(entries));
+    appendEntriesFor(picked->files, false);
 }
 
 void TForm1::SpeedButton4Click()
@@ -250,6 +278,80 @@ void TForm1::ListView1ColumnClick(int column)
 {
     SortColumn = column;
     m_fileList.sortByColumn(SortColumn);
+}
+
+void TForm1::setConverting(bool converting)
+{
+    m_converting = converting;
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->SpeedButton3, ui->SpeedButton4, ui->SpeedButton20,
+                                                      ui->SpeedButton5, ui->SpeedButton6, ui->SpeedButton10,
+                                                      ui->SpeedButton11})
+        w->setEnabled(!converting);
+    for (QAction* a : {ui->Remove1, ui->RemoveAll1, ui->CheckAll1})
+        a->setEnabled(!converting);
+    ui->ListView1->header()->setSectionsClickable(!converting);
+    // A name edit still open when the run starts is not taken: the model refuses it.
+    m_fileList.setNameEditable(!converting);
+    ui->ListView1->setEditTriggers(converting ? QAbstractItemView::NoEditTriggers
+                                              : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+}
+
+void TForm1::toggleSelectedChecks()
+{
+    QList<int> rows;
+    for (const QModelIndex& index : ui->ListView1->selectionModel()->selectedIndexes()) {
+        if (!rows.contains(index.row()))
+            rows << index.row();
+    }
+    for (int row : rows)
+        m_fileList.setChecked(row, !m_fileList.entry(row).checked);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->ListView1 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            ui->SpeedButton20->click();
+            return true;
+        }
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            if (!m_converting)
+                toggleSelectedChecks();
+            return true;
+        }
+    }
+    if (watched == ui->ListView1->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (!m_converting && drag->mimeData()->hasUrls())
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (m_converting || !drop->mimeData()->hasUrls()) {
+                drop->ignore();
+                return true;
+            }
+            QStringList paths;
+            for (const QUrl& url : drop->mimeData()->urls()) {
+                if (url.isLocalFile())
+                    paths << QDir::toNativeSeparators(url.toLocalFile());
+            }
+            drop->acceptProposedAction();
+            addDropped(paths);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::ConvertChecked() {}

@@ -29,6 +29,7 @@ public:
 
     Ui::TForm1* controls() const { return ui.get(); }
     lectavo::filelist::FileListModel& fileList() { return m_fileList; }
+    const lectavo::filelist::FileListModel& fileList() const { return m_fileList; }
 
     bool StopFlag = false;
     int SortColumn = 0;
@@ -41,6 +42,16 @@ public:
     void ConvertChecked();
     // Pumps pending events, then shows `current` of `total` on the progress bar.
     void UpdateProgress(int total, int current);
+
+    // Adds paths as Add adds picked files (what a desktop "Open with" passes on the command line).
+    void addPaths(const QStringList& paths);
+    // Adds dropped paths in order: a folder as Add Folder adds it, anything else as Add does.
+    void addDropped(const QStringList& paths);
+
+    // While a conversion runs, the commands that change the list, Convert and Setting are
+    // disabled and drops are refused; Stop, Help and Home stay available.
+    void setConverting(bool converting);
+    bool converting() const { return m_converting; }
 
     // The help guide beside the executable in `executableDir`, or the installed
     // tree's share/lectavo/; empty when there is none.
@@ -64,6 +75,7 @@ public slots:
     void ListView1ColumnClick(int column);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -74,6 +86,8 @@ private:
     bool FormCloseQuery();
     void connectCommands();
     void showPopupMenu(const QPoint& pos);
+    void appendEntriesFor(const QStringList& paths, bool foldersAsScan);
+    void toggleSelectedChecks();
 
     std::unique_ptr<Ui::TForm1> ui;
     lectavo::app::Services m_services;
@@ -82,6 +96,7 @@ private:
     lectavo::platform::OpenFileRequest m_dlgOpen1;  // what the open-file dialog keeps between uses
     QMenu* PopupMenu1 = nullptr;
     TForm2* m_form2 = nullptr;
+    bool m_converting = false;
     // The skinned frame; it also handles the title bar and its three buttons.
     lectavo::chrome::WindowFrame* m_frame = nullptr;
 };

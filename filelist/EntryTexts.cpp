@@ -2,7 +2,8 @@
 #include "EntryTexts.h"
 
 #include <QRegularExpression>
-#include <QTimeZone>
+#include <algorithm>
+#include <ctime>
 
 namespace lectavo::filelist {
 
@@ -37,8 +38,11 @@ TimeFormat TimeFormat::fromLocale(const QLocale& locale)
 
 QString localTimeText(const QDateTime& local, const TimeFormat& format)
 {
-    QDate date = local.date();
-    QTime time = local.time();
+    return localTimeText(local.date(), local.time(), format);
+}
+
+QString localTimeText(QDate date, QTime time, const TimeFormat& format)
+{
     int second = time.second();
     // The two-second steps of the FAT time format, kept where that format can hold the date.
     if (date.year() >= 1980 && date.year() <= 2107)
@@ -65,7 +69,13 @@ QString localTimeText(const QDateTime& local, const TimeFormat& format)
 
 QString timeText(std::int64_t utcSeconds, const TimeFormat& format)
 {
-    return localTimeText(QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::systemTimeZone()), format);
+    // The C library's conversion applies the offset in force at the stamp's own date, daylight saving included.
+    std::time_t t = static_cast<std::time_t>(utcSeconds);
+    std::tm local {};
+    if (!localtime_r(&t, &local))
+        return localTimeText(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC), format);
+    return localTimeText(QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday),
+                         QTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59)), format);
 }
 
 }  // namespace lectavo::filelist

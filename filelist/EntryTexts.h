@@ -33,5 +33,6 @@ QString timeText(std::int64_t utcSeconds, const TimeFormat& format);
 
 // The same for a local date and time already computed.
 QString localTimeText(const QDateTime& local, const TimeFormat& format);
+QString localTimeText(QDate date, QTime time, const TimeFormat& format);
 
 }  // namespace lectavo::filelist

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: MIT
-// GoogleTest entry for tests that need a QApplication (widgets, offscreen).
+// GoogleTest entry for tests that need an application object (widgets, offscreen).
+#ifdef LECTAVO_TEST_APPLICATION
+#include "Application.h"
+using TestApplication = lectavo::app::Application;
+#else
 #include <QApplication>
+using TestApplication = QApplication;
+#endif
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,7 +19,7 @@ int main(int argc, char** argv)
     tzset();
 #endif
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
