@@ -3,6 +3,8 @@
 
 #include "MyImgBtn.h"
 
+#include <algorithm>
+
 #include <QBitmap>
 #include <QLabel>
 #include <QLayout>
