@@ -1,6 +1,6 @@
 if(LECTAVO_BUILD_GUI)
     lectavo_test(chrome_tests QT
-        SOURCES my_img_btn_test.cpp window_frame_test.cpp list_painting_test.cpp
+        SOURCES my_img_btn_test.cpp window_frame_test.cpp list_painting_test.cpp artwork_test.cpp
         LIBS lectavo::chrome lectavo::resources)
     lectavo_test(main_window_chrome_tests QT
         SOURCES main_window_chrome_test.cpp
