@@ -15,6 +15,8 @@
 
 #include "EntryMaker.h"
 #include "FormHost.h"
+#include "ListPainting.h"
+#include "WindowFrame.h"
 #include "lectavo/convert/ConversionRun.h"
 #include "Unit2.h"
 #include "ui_Unit1.h"
@@ -109,11 +111,35 @@ void TForm1::connectCommands()
 
 void TForm1::FormCreate()
 {
+    setWindowFlag(Qt::FramelessWindowHint);
+    setWindowIcon(lectavo::chrome::ApplicationIcon());
+    m_frame = new lectavo::chrome::WindowFrame({this, ui->Image1, ui->ImgBtnMin, ui->ImgBtnMax, ui->ImgBtnClose,
+                                                ui->Image2, ui->Panel1, ui->Label1, ui->PanelImage, ui->ImageM,
+                                                ui->ImageTop},
+                                               this);
+    m_frame->FormCreate();
+    m_frame->Connect();
+    lectavo::chrome::HookHeaderPaint(ui->ListView1, lectavo::chrome::HeaderColor);
+    lectavo::chrome::PaintListBackground(ui->ListView1, ui->ImageBk->pixmap());
+    ui->Image3->lower();  // the toolbar picture lies under the toolbar buttons
+
     // Set once: the bar stays green for the life of the window.
     ui->ProgressBar1->setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: rgb(0, 128, 0); }"));
     ui->ProgressBar1->hide();
     StopFlag = false;
     ui->Memo1->hide();
+}
+
+void TForm1::FormResize()
+{
+    if (m_frame)
+        m_frame->FormResize();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
 }
 
 bool TForm1::FormCloseQuery() { return true; }

@@ -13,6 +13,7 @@
 
 class QMenu;
 class TForm2;
+namespace lectavo::chrome { class WindowFrame; }
 namespace Ui { class TForm1; }
 
 // The main window: toolbar, file list, progress bar and status line.
@@ -82,9 +83,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FormCreate();
+    void FormResize();
     bool FormCloseQuery();
     void connectCommands();
     void showPopupMenu(const QPoint& pos);
@@ -99,4 +102,6 @@ private:
     QMenu* PopupMenu1 = nullptr;
     TForm2* m_form2 = nullptr;
     bool m_converting = false;
+    // The skinned frame; it also handles the title bar and its three buttons.
+    lectavo::chrome::WindowFrame* m_frame = nullptr;
 };
