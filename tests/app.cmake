@@ -1,7 +1,7 @@
 if(LECTAVO_BUILD_GUI)
     lectavo_test(app_tests QT
-        SOURCES form1_test.cpp form2_test.cpp list_input_test.cpp
-        LIBS lectavo::app
+        SOURCES form1_test.cpp form2_test.cpp list_input_test.cpp form_convert_test.cpp
+        LIBS lectavo::app lectavo::builtin
         TZ Europe/Berlin)
     # The program's own application object, so exceptions escaping handlers are caught as in the program.
     target_compile_definitions(app_tests PRIVATE LECTAVO_TEST_APPLICATION)
