@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "lectavo/engine/Application.h"
 
+#include <algorithm>
+
 #include "lectavo/engine/Reader.h"
 
 namespace lectavo::engine {
@@ -55,6 +57,15 @@ void Application::closeActiveWindow()
     if (m_open.empty())
         throw StateError("no window is open");
     m_open.pop_back();
+}
+
+void Application::close(const Presentation& presentation)
+{
+    checkRunning();
+    const auto it = std::find_if(m_open.begin(), m_open.end(), [&](const auto& p) { return p.get() == &presentation; });
+    if (it == m_open.end())
+        throw StateError("the presentation is not open");
+    m_open.erase(it);
 }
 
 void Application::quit()

@@ -47,6 +47,8 @@ public:
     Presentation& activeWindowPresentation();
     // Closes the active window and its presentation. Throws StateError when none is open.
     void closeActiveWindow();
+    // Closes the window of this presentation. Throws StateError when it is not open.
+    void close(const Presentation& presentation);
     // Closes everything; later calls other than quit() throw StateError.
     void quit();
     bool hasQuit() const { return m_quit; }
