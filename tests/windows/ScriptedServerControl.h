@@ -18,7 +18,10 @@ public:
         m_log = reinterpret_cast<LogFn>(reinterpret_cast<void*>(GetProcAddress(m_module, "ScriptedLog")));
         m_reset = reinterpret_cast<ResetFn>(reinterpret_cast<void*>(GetProcAddress(m_module, "ScriptedReset")));
         m_live = reinterpret_cast<LiveFn>(reinterpret_cast<void*>(GetProcAddress(m_module, "ScriptedLiveObjects")));
-        if (!m_log || !m_reset || !m_live)
+        m_register = reinterpret_cast<RegisterFn>(reinterpret_cast<void*>(GetProcAddress(m_module, "DllRegisterServer")));
+        m_unregister =
+            reinterpret_cast<RegisterFn>(reinterpret_cast<void*>(GetProcAddress(m_module, "DllUnregisterServer")));
+        if (!m_log || !m_reset || !m_live || !m_register || !m_unregister)
             throw std::runtime_error("scripted_server.dll lacks its control exports");
     }
     ScriptedServerControl(const ScriptedServerControl&) = delete;
@@ -34,14 +37,20 @@ public:
     }
     void reset() const { m_reset(); }
     long liveObjects() const { return m_live(); }
+    // Adds or removes the server's classes in the registry, as regsvr32 does.
+    bool registerClasses() const { return SUCCEEDED(m_register()); }
+    bool unregisterClasses() const { return SUCCEEDED(m_unregister()); }
 
 private:
     using LogFn = int(WINAPI*)(wchar_t*, int);
     using ResetFn = void(WINAPI*)();
     using LiveFn = long(WINAPI*)();
+    using RegisterFn = HRESULT(WINAPI*)();
 
     HMODULE m_module;
     LogFn m_log;
     ResetFn m_reset;
     LiveFn m_live;
+    RegisterFn m_register;
+    RegisterFn m_unregister;
 };
