@@ -245,6 +245,9 @@ public:
     {
         if (count != 1)
             return E_INVALIDARG;
+        // What a server that has gone away answers.
+        if (_wcsicmp(names[0], L"Disconnected") == 0)
+            return RPC_E_DISCONNECTED;
         for (std::size_t i = 0; i < m_members.size(); ++i) {
             if (_wcsicmp(m_members[i], names[0]) == 0) {
                 ids[0] = static_cast<DISPID>(i + 1);

@@ -59,11 +59,13 @@ std::vector<FailureCase> failureCases()
     auto openPlan = [](const Object& app) { app.object("Presentations").get("Open", {Value(u"C:\\Decks\\Plan.pptx")}); };
     return {
         {"UnknownMember", [](const Object& app) { app.get("SlideShowWindows"); }, ErrorCode::UnknownMember,
-         "unknown member 'SlideShowWindows'"},
+         "unknown member 'SlideShowWindows': Unknown name. (0x80020006)"},
         {"UnknownMemberOnPut", [](const Object& app) { app.put("Visibility", Value(true)); },
          ErrorCode::UnknownMember, "unknown member 'Visibility'"},
+        {"ServerGoneAway", [](const Object& app) { app.get("Disconnected"); }, ErrorCode::Failed,
+         "cannot look up 'Disconnected': The object invoked has disconnected from its clients."},
         {"TypeMismatch", [](const Object& app) { app.put("WindowState", Value(u"minimised")); },
-         ErrorCode::BadArguments, "'WindowState' (argument 1)"},
+         ErrorCode::BadArguments, "'WindowState' (argument 1): Type mismatch."},
         {"ExceptionWithDescription",
          [](const Object& app) { app.object("Presentations").get("Open", {Value(u"C:\\Decks\\Missing.pptx")}); },
          ErrorCode::Failed, "'Open' failed: The file cannot be opened: C:\\Decks\\Missing.pptx [Scripted.Application]"},
@@ -79,7 +81,7 @@ std::vector<FailureCase> failureCases()
              app.object("ActivePresentation").object("Slides").object("item", {Value(std::int32_t(1))}).object("Shapes").get(
                  "item", {Value(std::int32_t(9))});
          },
-         ErrorCode::IndexOutOfRange, "'item': index out of range"},
+         ErrorCode::IndexOutOfRange, "'item': index out of range: Invalid index."},
         {"NoActivePresentation", [](const Object& app) { app.object("ActiveWindow"); }, ErrorCode::Failed,
          "Invalid request. There is no active presentation."},
         {"NoTextFrame",
@@ -135,9 +137,9 @@ std::vector<CreationCase> creationCases()
         {"NotInstalledFallsBack", "Lectavo.NotInstalled", true, Answer::StandIn},
         {"ServerMissingFallsBack", "Lectavo.Broken", true, Answer::StandIn},
         {"UnknownEverywhere", "Lectavo.NotInstalled", false, Answer::Error, ErrorCode::UnknownClass,
-         "'Lectavo.NotInstalled' is not a registered COM class"},
+         "'Lectavo.NotInstalled' is not a registered COM class: Invalid class string."},
         {"ServerMissingNoFallback", "Lectavo.Broken", false, Answer::Error, ErrorCode::Failed,
-         "cannot create 'Lectavo.Broken'"},
+         "cannot create 'Lectavo.Broken': "},
     };
 }
 

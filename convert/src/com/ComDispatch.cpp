@@ -126,8 +126,10 @@ Value ComDispatch::invoke(std::string_view member, InvokeKind kind, std::span<co
     auto name = const_cast<LPOLESTR>(reinterpret_cast<const OLECHAR*>(wideName.c_str()));
     DISPID id = DISPID_UNKNOWN;
     HRESULT hr = m_object->GetIDsOfNames(IID_NULL, &name, 1, GetThreadLocale(), &id);
-    if (FAILED(hr))
+    if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND)
         throw Error(ErrorCode::UnknownMember, "unknown member " + quoted(member) + ": " + describeResult(hr));
+    if (FAILED(hr))
+        throw Error(ErrorCode::Failed, "cannot look up " + quoted(member) + ": " + describeResult(hr));
 
     // DISPPARAMS lists arguments from the last to the first.
     const std::size_t n = args.size();

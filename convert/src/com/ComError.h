@@ -9,8 +9,9 @@
 
 namespace lectavo::automation::com {
 
-// The system's text for a result code followed by the code in hex, e.g.
-// "Unknown name. (0x80020006)"; the code alone when the system has no text.
+// A text for a result code followed by the code in hex, e.g. "Unknown name.
+// (0x80020006)": the common automation codes have their own, others the system's;
+// "error 0x..." when neither has one.
 std::string describeResult(HRESULT hr);
 
 }  // namespace lectavo::automation::com
