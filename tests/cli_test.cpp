@@ -52,6 +52,8 @@ struct UsageCase {
     std::string errContains;
 };
 
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.description; }
+
 std::vector<UsageCase> usageCases()
 {
     return {

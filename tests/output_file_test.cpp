@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -25,6 +28,8 @@ struct BufferCase {
     std::string bytes;
 };
 
+void PrintTo(const BufferCase& c, std::ostream* os) { *os << c.description; }
+
 std::vector<BufferCase> bufferCases()
 {
     return {
@@ -32,7 +37,9 @@ std::vector<BufferCase> bufferCases()
         {"EmptyText", {u""}, "\r\n"},
         {"TwoLines", {u"Title", u"Body"}, "Title\r\nBody\r\n"},
         {"InnerSeparatorsKept", {u"one\rtwo\x0Bthree\tfour\nfive"}, "one\rtwo\x0Bthree\tfour\nfive\r\n"},
-        {"Utf8WithoutMark", {u"\uFEFF\u00E9\u65E5\xD842\xDF9F"}, "\xEF\xBB\xBF\xC3\xA9\xE6\x97\xA5\xF0\xA0\xAE\x9F\r\n"},
+        {"Utf8WithoutMark",
+         {u"\uFEFF\u00E9\u65E5\xD842\xDF9F"},
+         "\xEF\xBB\xBF\xC3\xA9\xE6\x97\xA5\xF0\xA0\xAE\x9F\r\n"},
         {"UnpairedSurrogate", {std::u16string(1, char16_t(0xDC00))}, "\xEF\xBF\xBD\r\n"},
     };
 }
@@ -94,4 +101,31 @@ TEST(OutputFile, FailuresLeaveTheOldFileAndNoTemporaryFile)
     EXPECT_TRUE(fs::is_directory(dir / "taken.txt"));
     EXPECT_EQ(readBytes((dir / "file").string()), "x");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+}
+
+TEST(OutputFile, WriteThatRunsOutOfSpaceKeepsTheEarlierFile)
+{
+    TempDir dir;
+    const auto target = (dir / "Plan.txt").string();
+    writeWholeFile(lectavo::text::fromUtf8(target), "good\r\n");
+
+    // A file size limit fails the write part way, as a full disk does.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &small);
+    std::string error;
+    try {
+        writeWholeFile(lectavo::text::fromUtf8(target), std::string(100000, 'x'));
+    } catch (const OutputError& e) {
+        error = e.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(error, "File too large");
+    EXPECT_EQ(readBytes(target), "good\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }

@@ -18,6 +18,8 @@ struct NamingCase {
     std::u16string output;
 };
 
+void PrintTo(const NamingCase& c, std::ostream* os) { *os << c.description; }
+
 std::vector<NamingCase> namingCases()
 {
     const auto posix = PathRules::posix();

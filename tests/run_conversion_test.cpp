@@ -322,6 +322,8 @@ struct WriteFailureCase {
     bool unwritableFolder;
 };
 
+void PrintTo(const WriteFailureCase& c, std::ostream* os) { *os << c.description; }
+
 std::vector<WriteFailureCase> writeFailureCases()
 {
     return {

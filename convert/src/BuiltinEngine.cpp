@@ -14,13 +14,24 @@ namespace {
 
 namespace eng = lectavo::engine;
 
-// One opened presentation as the automation objects see it; objects reached
-// from it fail once it is closed, as the application's own objects do.
+struct Session;
+
+// One opened presentation as the automation objects see it. The session owns
+// it while its window is open; objects reached from it refer to it weakly and
+// fail once it is closed, as the application's own objects do. The objects of
+// the run's chains are made once and kept here, so a chain costs no allocation
+// until the shape.
 struct OpenPresentation {
+    OpenPresentation(eng::Presentation* p, std::weak_ptr<Session> s) : presentation(p), session(std::move(s)) {}
+
     eng::Presentation* presentation;
+    std::weak_ptr<Session> session;
     bool open = true;
+    DispatchPtr window, presentationObject, slides;
+    std::vector<DispatchPtr> slideObjects, shapesObjects;  // by slide, made on first use
 };
 using PresentationRef = std::shared_ptr<OpenPresentation>;
+using WeakPresentation = std::weak_ptr<OpenPresentation>;
 
 struct Session {
     eng::Application app;
@@ -126,21 +137,31 @@ std::int32_t index(const Call& call, std::size_t count, const char* what)
 // Every object below a presentation reaches its content through this.
 class InPresentation : public Dispatch {
 protected:
-    explicit InPresentation(PresentationRef ref) : m_ref(std::move(ref)) {}
+    explicit InPresentation(WeakPresentation ref) : m_ref(std::move(ref)) {}
 
-    const eng::Document& document() const
+    PresentationRef open() const
     {
-        if (!m_ref->open)
+        PresentationRef ref = m_ref.lock();
+        if (!ref || !ref->open)
             throw Error(ErrorCode::Failed, "the presentation has been closed");
-        return m_ref->presentation->document();
+        return ref;
     }
 
-    PresentationRef m_ref;
+    WeakPresentation m_ref;
 };
+
+// The object cached in slot, made by make() the first time.
+template <typename Make>
+const DispatchPtr& cached(DispatchPtr& slot, Make&& make)
+{
+    if (!slot)
+        slot = make();
+    return slot;
+}
 
 class TextRangeObject final : public InPresentation {
 public:
-    TextRangeObject(PresentationRef ref, std::size_t slide, std::size_t shape)
+    TextRangeObject(WeakPresentation ref, std::size_t slide, std::size_t shape)
         : InPresentation(std::move(ref)), m_slide(slide), m_shape(shape)
     {
     }
@@ -149,7 +170,7 @@ public:
         const Call call("TextRange", member, kind, args);
         if (call.is("Text")) {
             call.get();
-            return document().slides[m_slide].shapes[m_shape].text;
+            return open()->presentation->document().slides[m_slide].shapes[m_shape].text;
         }
         call.unknown();
     }
@@ -160,7 +181,7 @@ private:
 
 class TextFrameObject final : public InPresentation {
 public:
-    TextFrameObject(PresentationRef ref, std::size_t slide, std::size_t shape)
+    TextFrameObject(WeakPresentation ref, std::size_t slide, std::size_t shape)
         : InPresentation(std::move(ref)), m_slide(slide), m_shape(shape)
     {
     }
@@ -169,7 +190,7 @@ public:
         const Call call("TextFrame", member, kind, args);
         if (call.is("TextRange")) {
             call.get();
-            document();
+            open();
             return DispatchPtr(std::make_shared<TextRangeObject>(m_ref, m_slide, m_shape));
         }
         call.unknown();
@@ -181,7 +202,7 @@ private:
 
 class ShapeObject final : public InPresentation {
 public:
-    ShapeObject(PresentationRef ref, std::size_t slide, std::size_t shape)
+    ShapeObject(WeakPresentation ref, std::size_t slide, std::size_t shape)
         : InPresentation(std::move(ref)), m_slide(slide), m_shape(shape)
     {
     }
@@ -191,11 +212,11 @@ public:
         if (call.is("HasTextFrame")) {
             call.get();
             // A tri-state as the application answers it: -1 true, 0 false.
-            return std::int32_t(document().slides[m_slide].shapes[m_shape].hasTextFrame ? -1 : 0);
+            return std::int32_t(shape().hasTextFrame ? -1 : 0);
         }
         if (call.is("TextFrame")) {
             call.get();
-            if (!document().slides[m_slide].shapes[m_shape].hasTextFrame)
+            if (!shape().hasTextFrame)
                 throw Error(ErrorCode::Failed, "the shape has no text frame");
             return DispatchPtr(std::make_shared<TextFrameObject>(m_ref, m_slide, m_shape));
         }
@@ -203,16 +224,19 @@ public:
     }
 
 private:
+    const eng::Shape& shape() const { return open()->presentation->document().slides[m_slide].shapes[m_shape]; }
+
     std::size_t m_slide, m_shape;
 };
 
 class ShapesObject final : public InPresentation {
 public:
-    ShapesObject(PresentationRef ref, std::size_t slide) : InPresentation(std::move(ref)), m_slide(slide) {}
+    ShapesObject(WeakPresentation ref, std::size_t slide) : InPresentation(std::move(ref)), m_slide(slide) {}
     Value invoke(std::string_view member, InvokeKind kind, std::span<const Value> args) override
     {
         const Call call("Shapes", member, kind, args);
-        const auto& shapes = document().slides[m_slide].shapes;
+        const PresentationRef ref = open();
+        const auto& shapes = ref->presentation->document().slides[m_slide].shapes;
         if (call.is("Count")) {
             call.get();
             return static_cast<std::int32_t>(shapes.size());
@@ -230,14 +254,14 @@ private:
 
 class SlideObject final : public InPresentation {
 public:
-    SlideObject(PresentationRef ref, std::size_t slide) : InPresentation(std::move(ref)), m_slide(slide) {}
+    SlideObject(WeakPresentation ref, std::size_t slide) : InPresentation(std::move(ref)), m_slide(slide) {}
     Value invoke(std::string_view member, InvokeKind kind, std::span<const Value> args) override
     {
         const Call call("Slide", member, kind, args);
         if (call.is("Shapes")) {
             call.get();
-            document();
-            return DispatchPtr(std::make_shared<ShapesObject>(m_ref, m_slide));
+            const PresentationRef ref = open();
+            return cached(ref->shapesObjects[m_slide], [&] { return std::make_shared<ShapesObject>(m_ref, m_slide); });
         }
         call.unknown();
     }
@@ -248,18 +272,23 @@ private:
 
 class SlidesObject final : public InPresentation {
 public:
-    explicit SlidesObject(PresentationRef ref) : InPresentation(std::move(ref)) {}
+    explicit SlidesObject(WeakPresentation ref) : InPresentation(std::move(ref)) {}
     Value invoke(std::string_view member, InvokeKind kind, std::span<const Value> args) override
     {
         const Call call("Slides", member, kind, args);
-        const auto& slides = document().slides;
+        const PresentationRef ref = open();
+        const auto& slides = ref->presentation->document().slides;
         if (call.is("Count")) {
             call.get();
             return static_cast<std::int32_t>(slides.size());
         }
         if (call.is("item")) {
-            const std::int32_t n = index(call, slides.size(), "slide");
-            return DispatchPtr(std::make_shared<SlideObject>(m_ref, static_cast<std::size_t>(n - 1)));
+            const auto i = static_cast<std::size_t>(index(call, slides.size(), "slide") - 1);
+            if (ref->slideObjects.empty()) {
+                ref->slideObjects.resize(slides.size());
+                ref->shapesObjects.resize(slides.size());
+            }
+            return cached(ref->slideObjects[i], [&] { return std::make_shared<SlideObject>(m_ref, i); });
         }
         call.unknown();
     }
@@ -267,21 +296,21 @@ public:
 
 class PresentationObject final : public InPresentation {
 public:
-    explicit PresentationObject(PresentationRef ref) : InPresentation(std::move(ref)) {}
+    explicit PresentationObject(WeakPresentation ref) : InPresentation(std::move(ref)) {}
     Value invoke(std::string_view member, InvokeKind kind, std::span<const Value> args) override
     {
         const Call call("Presentation", member, kind, args);
         if (call.is("Slides")) {
             call.get();
-            document();
-            return DispatchPtr(std::make_shared<SlidesObject>(m_ref));
+            const PresentationRef ref = open();
+            return cached(ref->slides, [&] { return std::make_shared<SlidesObject>(m_ref); });
         }
         if (call.is("Saved")) {
             const bool put = call.put();
-            document();
+            const PresentationRef ref = open();
             if (!put)
-                return m_ref->presentation->saved();
-            m_ref->presentation->setSaved(call.arg(0).toBool());
+                return ref->presentation->saved();
+            ref->presentation->setSaved(call.arg(0).toBool());
             return {};
         }
         call.unknown();
@@ -290,31 +319,28 @@ public:
 
 class WindowObject final : public InPresentation {
 public:
-    WindowObject(SessionPtr session, PresentationRef ref) : InPresentation(std::move(ref)), m_session(std::move(session))
-    {
-    }
+    explicit WindowObject(WeakPresentation ref) : InPresentation(std::move(ref)) {}
     Value invoke(std::string_view member, InvokeKind kind, std::span<const Value> args) override
     {
         const Call call("Window", member, kind, args);
         if (call.is("Presentation")) {
             call.get();
-            document();
-            return DispatchPtr(std::make_shared<PresentationObject>(m_ref));
+            const PresentationRef ref = open();
+            return cached(ref->presentationObject, [&] { return std::make_shared<PresentationObject>(m_ref); });
         }
         if (call.is("Close")) {
             call.method(0, 0);
-            if (!m_ref->open)
+            const PresentationRef ref = m_ref.lock();
+            const SessionPtr session = ref ? ref->session.lock() : nullptr;
+            if (!ref || !ref->open || !session)
                 throw Error(ErrorCode::Failed, "the window has been closed");
             return guarded([&] {
-                m_session->close(m_ref);
+                session->close(ref);
                 return Value();
             });
         }
         call.unknown();
     }
-
-private:
-    SessionPtr m_session;
 };
 
 class PresentationsObject final : public Dispatch {
@@ -329,9 +355,9 @@ public:
             const std::string path = text::toUtf8(call.arg(0).toText());
             return guarded([&] {
                 eng::Presentation& opened = m_session->app.open(path);
-                auto ref = std::make_shared<OpenPresentation>(OpenPresentation{&opened});
+                auto ref = std::make_shared<OpenPresentation>(&opened, m_session);
                 m_session->windows.push_back(ref);
-                return Value(DispatchPtr(std::make_shared<PresentationObject>(std::move(ref))));
+                return Value(cached(ref->presentationObject, [&] { return std::make_shared<PresentationObject>(ref); }));
             });
         }
         call.unknown();
@@ -370,11 +396,13 @@ public:
             if (call.is("ActivePresentation")) {
                 call.get();
                 s.app.activePresentation();
-                return DispatchPtr(std::make_shared<PresentationObject>(s.windows.back()));
+                const PresentationRef& ref = s.windows.back();
+                return cached(ref->presentationObject, [&] { return std::make_shared<PresentationObject>(ref); });
             }
             if (call.is("ActiveWindow")) {
                 call.get();
-                return DispatchPtr(std::make_shared<WindowObject>(m_session, s.active()));
+                const PresentationRef& ref = s.active();
+                return cached(ref->window, [&] { return std::make_shared<WindowObject>(ref); });
             }
             if (call.is("Quit")) {
                 call.method(0, 0);

@@ -25,7 +25,11 @@ struct RunBracket {
 // Every access to the content starts again from the application object.
 Object slideShapes(const Object& app, std::int32_t slide)
 {
-    return app.object("ActiveWindow").object("Presentation").object("Slides").object("item", {Value(slide)}).object("Shapes");
+    return app.object("ActiveWindow")
+        .object("Presentation")
+        .object("Slides")
+        .object("item", {Value(slide)})
+        .object("Shapes");
 }
 
 std::u16string writeFailedText(std::u16string_view outputPath, std::string_view reason)
@@ -101,8 +105,7 @@ RunResult ConversionRun::run()
 
             try {
                 for (std::int32_t slide = 1; slide <= slides && !stop; ++slide) {
-                    m_host.pumpEvents();
-                    m_host.setProgress(slides, slide);
+                    m_host.updateProgress(slides, slide);
                     const std::int32_t shapes = slideShapes(app, slide).get("Count").toInt();
                     for (std::int32_t shape = 1; shape <= shapes; ++shape) {
                         if (!slideShapes(app, slide).object("item", {Value(shape)}).get("HasTextFrame").toBool())

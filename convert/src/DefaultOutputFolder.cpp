@@ -20,7 +20,7 @@ std::u16string defaultOutputFolder()
     return u"C:\\Output";
 #else
     std::string home;
-    if (const char* env = std::getenv("HOME"); env && *env) {
+    if (const char* env = std::getenv("HOME"); env && env[0] == '/') {
         home = env;
     } else {
         std::vector<char> storage(16384);

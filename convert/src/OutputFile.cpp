@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "lectavo/convert/OutputFile.h"
 
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <random>
 #include <system_error>
 
@@ -39,12 +39,17 @@ std::FILE* createExclusive(const fs::path& path)
 
 std::string uniqueSuffix()
 {
-    static std::atomic<unsigned> counter{0};
-    static const auto seed = std::random_device{}();
-    std::mt19937_64 mix(seed ^ static_cast<std::uint64_t>(
-                                   std::chrono::steady_clock::now().time_since_epoch().count()) ^ counter++);
+    static std::mutex lock;
+    static std::mt19937_64 generator(
+        std::random_device{}() ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::uint64_t value;
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        value = generator();
+    }
     char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(mix()));
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
     return text;
 }
 
@@ -77,22 +82,30 @@ void writeWholeFile(std::u16string_view pathText, std::string_view bytes)
     const fs::path target = toFileSystemPath(pathText);
     if (!target.has_filename())
         throw OutputError("the path names no file");
-    fs::path folder = target.parent_path();
-    if (!folder.empty()) {
-        std::error_code ec;
-        if (!fs::is_directory(folder, ec)) {
-            fs::create_directories(folder, ec);
-            if (ec)
-                throw OutputError("cannot create the folder " + folder.string() + ": " + ec.message());
-        }
-    }
+    const fs::path folder = target.parent_path();
 
     TemporaryFile temp;
     FilePtr file;
+    bool foldersMade = false;
     for (int attempt = 0; attempt < 8 && !file; ++attempt) {
-        temp.path = folder / fs::path("." + target.filename().string() + "." + uniqueSuffix() + ".tmp");
+        fs::path name(".");
+        name += target.filename();
+        name += ".";
+        name += uniqueSuffix();
+        name += ".tmp";
+        temp.path = folder / name;
         errno = 0;
         file.reset(createExclusive(temp.path));
+        // A missing folder is made on the first failure only, so that a file in an existing
+        // folder costs no extra look-up.
+        if (!file && errno == ENOENT && !foldersMade && !folder.empty()) {
+            std::error_code ec;
+            fs::create_directories(folder, ec);
+            if (ec)
+                throw OutputError("cannot create the folder " + folder.string() + ": " + ec.message());
+            foldersMade = true;
+            continue;
+        }
         if (!file && errno != EEXIST)
             break;
     }

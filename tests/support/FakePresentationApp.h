@@ -59,7 +59,10 @@ private:
 
 class FakePresentationApp::Node : public automation::Dispatch {
 public:
-    Node(FakePresentationApp& app, Kind kind, int slide, int shape) : m_app(app), m_kind(kind), m_slide(slide), m_shape(shape) {}
+    Node(FakePresentationApp& app, Kind kind, int slide, int shape)
+        : m_app(app), m_kind(kind), m_slide(slide), m_shape(shape)
+    {
+    }
 
     automation::Value invoke(std::string_view member, automation::InvokeKind kind,
                              std::span<const automation::Value> args) override

@@ -11,6 +11,7 @@
 
 // A conversion host over plain data that writes what the run does to it into a CallLog.
 // onPump runs inside every event pump (counted from 1), where a window would run Stop.
+// Events pumped or messages shown outside runStarted/runEnded are marked in the log.
 namespace lectavo::testing {
 
 struct Row {
@@ -75,7 +76,7 @@ public:
     }
     void showError(std::u16string_view text) override
     {
-        m_log.line("host.error " + text::toUtf8(text));
+        m_log.line((runActive ? "host.error " : "host.error (commands enabled) ") + text::toUtf8(text));
         errors.emplace_back(text);
     }
     void openFailed(std::u16string_view sourcePath, std::string_view reason) override
@@ -84,7 +85,7 @@ public:
     }
     void pumpEvents() override
     {
-        m_log.line("host.pump");
+        m_log.line(runActive ? "host.pump" : "host.pump (commands enabled)");
         ++pumps;
         if (onPump)
             onPump(pumps);

@@ -25,6 +25,14 @@ Ns classifyNamespace(std::string_view uri);
 // True when a namespace may be required by an mc:Choice that the engine takes.
 inline bool understood(Ns ns) { return ns != Ns::None && ns != Ns::Other; }
 
+// The part of a qualified name after its prefix; cheap to test before resolving the prefix.
+inline std::string_view localPart(const char* qualified)
+{
+    const std::string_view name(qualified);
+    const std::size_t colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
 struct QName {
     Ns ns = Ns::None;
     std::string_view local;

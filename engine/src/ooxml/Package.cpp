@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "lectavo/engine/OpenError.h"
+#include "ooxml/FileSource.h"
 
 namespace lectavo::engine::detail {
 
@@ -95,7 +96,7 @@ Package Package::fromBytes(std::string_view bytes, const Limits& limits)
 Package Package::fromFile(const std::string& path, const Limits& limits)
 {
     ZipError error;
-    zip_source_t* source = zip_source_file_create(path.c_str(), 0, -1, error.get());
+    zip_source_t* source = createFileSource(path, error.get());
     if (!source)
         throwOpenFailure(error);
     return Package(openSource(source, error), limits);

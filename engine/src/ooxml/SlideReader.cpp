@@ -16,8 +16,10 @@ void appendUtf8(std::u16string& out, const char* s)
     while (*p) {
         const unsigned c = *p;
         if (c < 0x80) {
-            out += static_cast<char16_t>(c);
-            ++p;
+            const unsigned char* ascii = p;
+            while (*p && *p < 0x80)
+                ++p;
+            out.append(ascii, p);
             continue;
         }
         unsigned length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
@@ -50,10 +52,11 @@ void appendText(std::u16string& out, pugi::xml_node t)
             appendUtf8(out, c.value());
 }
 
+// Namespaces are resolved only for elements whose local name matches: most are passed over on the name alone.
 pugi::xml_node childNamed(const Scope& scope, pugi::xml_node parent, Ns ns, std::string_view local)
 {
     for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling())
-        if (c.type() == pugi::node_element && Scope(&scope, c).name(c).is(ns, local))
+        if (localPart(c.name()) == local && Scope(&scope, c).name(c).ns == ns)
             return c;
     return {};
 }
@@ -102,7 +105,8 @@ public:
     void shapes(const Scope& scope, pugi::xml_node container)
     {
         for (pugi::xml_node child = container.first_child(); child; child = child.next_sibling()) {
-            if (child.type() != pugi::node_element)
+            const std::string_view local = localPart(child.name());
+            if (local != "AlternateContent" && !isShape(local))
                 continue;
             const Scope childScope(&scope, child);
             const QName name = childScope.name(child);
@@ -136,7 +140,7 @@ private:
         const Scope bodyScope(&shapeScope, body);
         bool first = true;
         for (pugi::xml_node p = body.first_child(); p; p = p.next_sibling()) {
-            if (p.type() != pugi::node_element)
+            if (localPart(p.name()) != "p")
                 continue;
             const Scope pScope(&bodyScope, p);
             if (!pScope.name(p).is(Ns::Dml, "p"))
@@ -151,7 +155,8 @@ private:
     void runs(const Scope& scope, pugi::xml_node paragraph, std::u16string& text)
     {
         for (pugi::xml_node run = paragraph.first_child(); run; run = run.next_sibling()) {
-            if (run.type() != pugi::node_element)
+            const std::string_view local = localPart(run.name());
+            if (local != "r" && local != "br" && local != "fld" && local != "AlternateContent")
                 continue;
             const Scope runScope(&scope, run);
             const QName name = runScope.name(run);
@@ -176,7 +181,7 @@ private:
     static void runText(const Scope& scope, pugi::xml_node run, std::u16string& text)
     {
         for (pugi::xml_node t = run.first_child(); t; t = t.next_sibling())
-            if (t.type() == pugi::node_element && Scope(&scope, t).name(t).is(Ns::Dml, "t"))
+            if (localPart(t.name()) == "t" && Scope(&scope, t).name(t).ns == Ns::Dml)
                 appendText(text, t);
     }
 

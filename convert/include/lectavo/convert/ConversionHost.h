@@ -28,6 +28,12 @@ public:
     virtual void showProgress() = 0;
     virtual void hideProgress() = 0;
     virtual void setProgress(int maximum, int position) = 0;
+    // Called at the start of every slide: pending events first, then the new values.
+    virtual void updateProgress(int total, int current)
+    {
+        pumpEvents();
+        setProgress(total, current);
+    }
 
     // A modal message with the caption "Error"; returns when the user has closed it.
     virtual void showError(std::u16string_view text) = 0;
