@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: MIT
-// A scripted automation server for the Windows tests: an in-process COM server
-// that answers the presentation object model from a small built-in script and
-// records every call it receives, one line each:
-//   <object>.<member as sent> <kind>(<arguments in call order>)
-// kind is get (method or property get), put (property put with the named
-// argument DISPID_PROPERTYPUT), method, or the raw flags when they are anything
-// else; a deviation from the usual result pointer or locale is written too.
+// The scripted automation server as an in-process COM server (see ScriptedObjects.h),
+// with the exports the tests read it through.
 #include <windows.h>
-#include <oleauto.h>
 
-#include <memory>
 #include <string>
-#include <vector>
+
+#include "ScriptedObjects.h"
 
 namespace {
 
@@ -23,496 +17,12 @@ const wchar_t kScriptedProgId[] = L"PowerPoint.Application";
 const wchar_t kBrokenClsidText[] = L"{41024733-502C-4F84-8190-C36C58A2B0DD}";
 const wchar_t kBrokenProgId[] = L"Lectavo.Broken";
 
+// The same application served by a local server, scripted_local_server.exe beside this DLL.
+// {6F1C7E4A-2B7D-4C55-9E0B-3A8D51E7C2F4}
+const wchar_t kLocalClsidText[] = L"{6F1C7E4A-2B7D-4C55-9E0B-3A8D51E7C2F4}";
+const wchar_t kLocalProgId[] = L"Lectavo.ScriptedLocal";
+
 HMODULE g_module = nullptr;
-long g_live = 0;   // scripted objects alive
-long g_locks = 0;  // IClassFactory::LockServer
-std::wstring g_log;
-
-struct ScriptedShape {
-    bool hasTextFrame;
-    const wchar_t* text;
-};
-struct ScriptedPresentation {
-    const wchar_t* fileName;
-    std::vector<std::vector<ScriptedShape>> slides;
-};
-
-// The presentations the server can open, by file name; any other file fails to open.
-const std::vector<ScriptedPresentation>& script()
-{
-    static const std::vector<ScriptedPresentation> presentations = {
-        {L"Plan.pptx",
-         {{{true, L"Plan 2027"}, {false, L""}, {true, L"Z\u00FCrich \u2013 5 \u20AC"}},
-          {{true, L"one\rtwo\vthree"}, {true, L""}}}},
-        {L"Notes.ppt", {{{true, L"\u221E loops"}}}},
-        {L"Empty.pptx", {}},
-    };
-    return presentations;
-}
-
-const ScriptedPresentation* findPresentation(const std::wstring& path)
-{
-    auto slash = path.find_last_of(L"\\/:");
-    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-    for (auto& p : script())
-        if (_wcsicmp(p.fileName, name.c_str()) == 0)
-            return &p;
-    return nullptr;
-}
-
-struct AppState {
-    bool visible = false;
-    int windowState = 1;
-    const ScriptedPresentation* active = nullptr;
-    bool saved = true;
-};
-using State = std::shared_ptr<AppState>;
-
-std::wstring describe(const VARIANT& v)
-{
-    switch (V_VT(&v)) {
-    case VT_EMPTY:
-        return L"EMPTY";
-    case VT_BOOL:
-        return L"BOOL " + std::to_wstring(V_BOOL(&v));
-    case VT_I4:
-        return L"I4 " + std::to_wstring(V_I4(&v));
-    case VT_I2:
-        return L"I2 " + std::to_wstring(V_I2(&v));
-    case VT_BSTR:
-        return L"BSTR \"" + std::wstring(V_BSTR(&v), SysStringLen(V_BSTR(&v))) + L"\"";
-    case VT_DISPATCH:
-        return L"DISPATCH";
-    case VT_BYREF | VT_VARIANT:
-        return L"BYREF VARIANT " + describe(*V_VARIANTREF(&v));
-    case VT_BYREF | VT_BSTR:
-        return L"BYREF BSTR \"" + std::wstring(*V_BSTRREF(&v), SysStringLen(*V_BSTRREF(&v))) + L"\"";
-    default:
-        return L"VT " + std::to_wstring(V_VT(&v));
-    }
-}
-
-std::wstring describeKind(WORD flags, const DISPPARAMS& params, bool resultAsked)
-{
-    std::wstring kind;
-    bool wantsResult = false;
-    if (flags == (DISPATCH_METHOD | DISPATCH_PROPERTYGET)) {
-        kind = L"get";
-        wantsResult = true;
-    } else if (flags == DISPATCH_METHOD) {
-        kind = L"method";
-    } else if (flags == DISPATCH_PROPERTYPUT) {
-        kind = L"put";
-        if (params.cNamedArgs != 1 || params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)
-            kind += L"[not named PROPERTYPUT]";
-    } else {
-        kind = L"flags" + std::to_wstring(flags);
-    }
-    if (flags != DISPATCH_PROPERTYPUT && params.cNamedArgs)
-        kind += L"[named]";
-    if (resultAsked != wantsResult)
-        kind += resultAsked ? L"[result asked]" : L"[no result asked]";
-    return kind;
-}
-
-// One call as the member handlers see it: arguments in call order.
-struct Call {
-    WORD flags;
-    std::vector<VARIANT*> args;
-    VARIANT* result;
-    EXCEPINFO* excep;
-    UINT* argErr;
-    UINT argCount;
-
-    bool isPut() const { return flags == DISPATCH_PROPERTYPUT; }
-    bool isRead() const { return (flags & (DISPATCH_METHOD | DISPATCH_PROPERTYGET)) != 0; }
-
-    HRESULT fail(const wchar_t* description)
-    {
-        if (excep) {
-            *excep = EXCEPINFO{};
-            excep->scode = DISP_E_EXCEPTION;
-            excep->bstrSource = SysAllocString(L"Scripted.Application");
-            excep->bstrDescription = SysAllocString(description);
-        }
-        return DISP_E_EXCEPTION;
-    }
-    HRESULT intArg(std::size_t i, int& out)
-    {
-        if (i >= args.size())
-            return DISP_E_BADPARAMCOUNT;
-        VARIANT v;
-        VariantInit(&v);
-        HRESULT hr = VariantChangeType(&v, args[i], 0, VT_I4);
-        if (FAILED(hr)) {
-            if (argErr)
-                *argErr = argCount - 1 - static_cast<UINT>(i);
-            return DISP_E_TYPEMISMATCH;
-        }
-        out = V_I4(&v);
-        return S_OK;
-    }
-    HRESULT textArg(std::size_t i, std::wstring& out)
-    {
-        if (i >= args.size())
-            return DISP_E_BADPARAMCOUNT;
-        VARIANT v;
-        VariantInit(&v);
-        HRESULT hr = VariantChangeType(&v, args[i], 0, VT_BSTR);
-        if (FAILED(hr)) {
-            if (argErr)
-                *argErr = argCount - 1 - static_cast<UINT>(i);
-            return DISP_E_TYPEMISMATCH;
-        }
-        out.assign(V_BSTR(&v), SysStringLen(V_BSTR(&v)));
-        VariantClear(&v);
-        return S_OK;
-    }
-    HRESULT returnInt(int i)
-    {
-        if (result) {
-            V_VT(result) = VT_I4;
-            V_I4(result) = i;
-        }
-        return S_OK;
-    }
-    HRESULT returnBool(bool b)
-    {
-        if (result) {
-            V_VT(result) = VT_BOOL;
-            V_BOOL(result) = b ? VARIANT_TRUE : VARIANT_FALSE;
-        }
-        return S_OK;
-    }
-    HRESULT returnText(const wchar_t* s)
-    {
-        if (result) {
-            V_VT(result) = VT_BSTR;
-            V_BSTR(result) = SysAllocString(s);
-        }
-        return S_OK;
-    }
-    // Takes over the new object's only reference.
-    HRESULT returnObject(IDispatch* object)
-    {
-        if (result) {
-            V_VT(result) = VT_DISPATCH;
-            V_DISPATCH(result) = object;
-        } else {
-            object->Release();
-        }
-        return S_OK;
-    }
-};
-
-class Scripted : public IDispatch {
-public:
-    Scripted(const wchar_t* type, State state, std::vector<const wchar_t*> members)
-        : m_type(type), m_state(std::move(state)), m_members(std::move(members)), m_sent(m_members.size())
-    {
-        ++g_live;
-    }
-    virtual ~Scripted() { --g_live; }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override
-    {
-        if (!out)
-            return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IDispatch) {
-            *out = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        ULONG n = --m_refs;
-        if (n == 0)
-            delete this;
-        return n;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override
-    {
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override
-    {
-        if (count != 1)
-            return E_INVALIDARG;
-        // What a server that has gone away answers.
-        if (_wcsicmp(names[0], L"Disconnected") == 0)
-            return RPC_E_DISCONNECTED;
-        for (std::size_t i = 0; i < m_members.size(); ++i) {
-            if (_wcsicmp(m_members[i], names[0]) == 0) {
-                ids[0] = static_cast<DISPID>(i + 1);
-                m_sent[i] = names[0];
-                m_namedInLocale = lcid == GetThreadLocale();
-                return S_OK;
-            }
-        }
-        ids[0] = DISPID_UNKNOWN;
-        g_log += m_type + L"." + names[0] + L" unknown\n";
-        return DISP_E_UNKNOWNNAME;
-    }
-
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                     EXCEPINFO* excep, UINT* argErr) override
-    {
-        if (id < 1 || static_cast<std::size_t>(id) > m_members.size())
-            return DISP_E_MEMBERNOTFOUND;
-        const std::size_t index = static_cast<std::size_t>(id - 1);
-        Call call{flags, {}, result, excep, argErr, params->cArgs};
-        std::wstring line = m_type + L"." + m_sent[index] + L" " + describeKind(flags, *params, result != nullptr) + L"(";
-        for (UINT i = 0; i < params->cArgs; ++i) {
-            VARIANT* arg = &params->rgvarg[params->cArgs - 1 - i];
-            call.args.push_back(arg);
-            line += (i ? L", " : L"") + describe(*arg);
-        }
-        line += L")";
-        if (lcid != GetThreadLocale() || !m_namedInLocale)
-            line += L" [not in the thread locale]";
-        g_log += line + L"\n";
-        if (result)
-            VariantInit(result);
-        return handle(m_members[index], call);
-    }
-
-protected:
-    virtual HRESULT handle(std::wstring_view member, Call& call) = 0;
-
-    AppState& state() { return *m_state; }
-    const State& sharedState() const { return m_state; }
-
-private:
-    ULONG m_refs = 1;
-    std::wstring m_type;
-    State m_state;
-    std::vector<const wchar_t*> m_members;
-    std::vector<std::wstring> m_sent;  // each member's name as the caller last spelled it
-    bool m_namedInLocale = true;
-};
-
-class TextRange : public Scripted {
-public:
-    TextRange(State s, const wchar_t* text) : Scripted(L"TextRange", std::move(s), {L"Text"}), m_text(text) {}
-    HRESULT handle(std::wstring_view, Call& c) override { return c.returnText(m_text); }
-
-private:
-    const wchar_t* m_text;
-};
-
-class TextFrame : public Scripted {
-public:
-    TextFrame(State s, const wchar_t* text) : Scripted(L"TextFrame", std::move(s), {L"TextRange"}), m_text(text) {}
-    HRESULT handle(std::wstring_view, Call& c) override { return c.returnObject(new TextRange(sharedState(), m_text)); }
-
-private:
-    const wchar_t* m_text;
-};
-
-class Shape : public Scripted {
-public:
-    Shape(State s, const ScriptedShape& shape)
-        : Scripted(L"Shape", std::move(s), {L"HasTextFrame", L"TextFrame"}), m_shape(shape)
-    {
-    }
-    HRESULT handle(std::wstring_view member, Call& c) override
-    {
-        if (member == L"HasTextFrame")
-            return c.returnInt(m_shape.hasTextFrame ? -1 : 0);
-        if (!m_shape.hasTextFrame)
-            return c.fail(L"This type of shape cannot have a text frame.");
-        return c.returnObject(new TextFrame(sharedState(), m_shape.text));
-    }
-
-private:
-    const ScriptedShape& m_shape;
-};
-
-class Shapes : public Scripted {
-public:
-    Shapes(State s, const std::vector<ScriptedShape>& shapes)
-        : Scripted(L"Shapes", std::move(s), {L"Count", L"Item"}), m_shapes(shapes)
-    {
-    }
-    HRESULT handle(std::wstring_view member, Call& c) override
-    {
-        if (member == L"Count")
-            return c.returnInt(static_cast<int>(m_shapes.size()));
-        int k = 0;
-        if (HRESULT hr = c.intArg(0, k); FAILED(hr))
-            return hr;
-        if (k < 1 || k > static_cast<int>(m_shapes.size()))
-            return DISP_E_BADINDEX;
-        return c.returnObject(new Shape(sharedState(), m_shapes[k - 1]));
-    }
-
-private:
-    const std::vector<ScriptedShape>& m_shapes;
-};
-
-class Slide : public Scripted {
-public:
-    Slide(State s, const std::vector<ScriptedShape>& shapes) : Scripted(L"Slide", std::move(s), {L"Shapes"}), m_shapes(shapes) {}
-    HRESULT handle(std::wstring_view, Call& c) override { return c.returnObject(new Shapes(sharedState(), m_shapes)); }
-
-private:
-    const std::vector<ScriptedShape>& m_shapes;
-};
-
-class Slides : public Scripted {
-public:
-    Slides(State s, const ScriptedPresentation& p) : Scripted(L"Slides", std::move(s), {L"Count", L"Item"}), m_p(p) {}
-    HRESULT handle(std::wstring_view member, Call& c) override
-    {
-        if (member == L"Count")
-            return c.returnInt(static_cast<int>(m_p.slides.size()));
-        int n = 0;
-        if (HRESULT hr = c.intArg(0, n); FAILED(hr))
-            return hr;
-        if (n < 1 || n > static_cast<int>(m_p.slides.size())) {
-            std::wstring text = L"Slides.Item : Integer out of range. " + std::to_wstring(n) +
-                                L" is not in the valid range of 1 to " + std::to_wstring(m_p.slides.size()) + L".";
-            return c.fail(text.c_str());
-        }
-        return c.returnObject(new Slide(sharedState(), m_p.slides[n - 1]));
-    }
-
-private:
-    const ScriptedPresentation& m_p;
-};
-
-class Presentation : public Scripted {
-public:
-    Presentation(State s, const ScriptedPresentation& p)
-        : Scripted(L"Presentation", std::move(s), {L"Slides", L"Saved"}), m_p(p)
-    {
-    }
-    HRESULT handle(std::wstring_view member, Call& c) override
-    {
-        if (member == L"Slides")
-            return c.returnObject(new Slides(sharedState(), m_p));
-        if (c.isPut()) {
-            int saved = 0;
-            if (HRESULT hr = c.intArg(0, saved); FAILED(hr))
-                return hr;
-            state().saved = saved != 0;
-            return S_OK;
-        }
-        return c.returnBool(state().saved);
-    }
-
-private:
-    const ScriptedPresentation& m_p;
-};
-
-class Window : public Scripted {
-public:
-    Window(State s, const ScriptedPresentation& p) : Scripted(L"Window", std::move(s), {L"Presentation", L"Close"}), m_p(p) {}
-    HRESULT handle(std::wstring_view member, Call& c) override
-    {
-        if (member == L"Presentation")
-            return c.returnObject(new Presentation(sharedState(), m_p));
-        if (state().active != &m_p)
-            return c.fail(L"The window has been closed.");
-        state().active = nullptr;
-        return S_OK;
-    }
-
-private:
-    const ScriptedPresentation& m_p;
-};
-
-class Presentations : public Scripted {
-public:
-    explicit Presentations(State s) : Scripted(L"Presentations", std::move(s), {L"Open"}) {}
-    HRESULT handle(std::wstring_view, Call& c) override
-    {
-        std::wstring path;
-        if (HRESULT hr = c.textArg(0, path); FAILED(hr))
-            return hr;
-        auto p = findPresentation(path);
-        if (!p)
-            return c.fail((L"The file cannot be opened: " + path).c_str());
-        state().active = p;
-        state().saved = true;
-        return c.returnObject(new Presentation(sharedState(), *p));
-    }
-};
-
-class Application : public Scripted {
-public:
-    Application()
-        : Scripted(L"App", std::make_shared<AppState>(),
-                   {L"Visible", L"WindowState", L"Presentations", L"ActivePresentation", L"ActiveWindow", L"Quit"})
-    {
-    }
-    HRESULT handle(std::wstring_view member, Call& c) override
-    {
-        if (member == L"Visible" || member == L"WindowState") {
-            bool visible = member == L"Visible";
-            if (c.isPut()) {
-                int value = 0;
-                if (HRESULT hr = c.intArg(0, value); FAILED(hr))
-                    return hr;
-                if (visible)
-                    state().visible = value != 0;
-                else
-                    state().windowState = value;
-                return S_OK;
-            }
-            return visible ? c.returnBool(state().visible) : c.returnInt(state().windowState);
-        }
-        if (member == L"Presentations")
-            return c.returnObject(new Presentations(sharedState()));
-        if (member == L"ActivePresentation" || member == L"ActiveWindow") {
-            if (!state().active)
-                return c.fail(L"Invalid request. There is no active presentation.");
-            if (member == L"ActiveWindow")
-                return c.returnObject(new Window(sharedState(), *state().active));
-            return c.returnObject(new Presentation(sharedState(), *state().active));
-        }
-        state().active = nullptr;  // Quit
-        return S_OK;
-    }
-};
-
-class Factory : public IClassFactory {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override
-    {
-        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-            *out = static_cast<IClassFactory*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** out) override
-    {
-        if (outer)
-            return CLASS_E_NOAGGREGATION;
-        auto app = new Application();
-        HRESULT hr = app->QueryInterface(riid, out);
-        app->Release();
-        return hr;
-    }
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override
-    {
-        g_locks += lock ? 1 : -1;
-        return S_OK;
-    }
-};
-
-Factory g_factory;
 
 LONG setValue(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value)
 {
@@ -541,13 +51,17 @@ HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** out)
 {
     if (clsid != kScriptedClsid)
         return CLASS_E_CLASSNOTAVAILABLE;
-    return g_factory.QueryInterface(riid, out);
+    return scripted::factory().QueryInterface(riid, out);
 }
 
-HRESULT WINAPI DllCanUnloadNow() { return g_live == 0 && g_locks == 0 ? S_OK : S_FALSE; }
+HRESULT WINAPI DllCanUnloadNow()
+{
+    return scripted::liveObjects() == 0 && scripted::serverLocks() == 0 ? S_OK : S_FALSE;
+}
 
 // Registers under HKLM\Software\Classes: the scripted class as "PowerPoint.Application",
-// and "Lectavo.Broken", a class whose server is missing.
+// its local server as "Lectavo.ScriptedLocal", and "Lectavo.Broken", a class whose server
+// is missing.
 HRESULT WINAPI DllRegisterServer()
 {
     wchar_t path[MAX_PATH];
@@ -556,6 +70,9 @@ HRESULT WINAPI DllRegisterServer()
     const std::wstring classes = L"Software\\Classes\\";
     const std::wstring clsid = classes + L"CLSID\\" + kScriptedClsidText;
     const std::wstring broken = classes + L"CLSID\\" + kBrokenClsidText;
+    const std::wstring local = classes + L"CLSID\\" + kLocalClsidText;
+    std::wstring localServer = path;
+    localServer.replace(localServer.find_last_of(L'\\') + 1, std::wstring::npos, L"scripted_local_server.exe");
     for (LONG rc : {setValue(HKEY_LOCAL_MACHINE, classes + kScriptedProgId + L"\\CLSID", nullptr, kScriptedClsidText),
                     setValue(HKEY_LOCAL_MACHINE, clsid, nullptr, L"Scripted presentation application"),
                     setValue(HKEY_LOCAL_MACHINE, clsid + L"\\ProgID", nullptr, kScriptedProgId),
@@ -563,7 +80,9 @@ HRESULT WINAPI DllRegisterServer()
                     setValue(HKEY_LOCAL_MACHINE, clsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment"),
                     setValue(HKEY_LOCAL_MACHINE, classes + kBrokenProgId + L"\\CLSID", nullptr, kBrokenClsidText),
                     setValue(HKEY_LOCAL_MACHINE, broken + L"\\InprocServer32", nullptr,
-                             L"C:\\nowhere\\missing_server.dll")}) {
+                             L"C:\\nowhere\\missing_server.dll"),
+                    setValue(HKEY_LOCAL_MACHINE, classes + kLocalProgId + L"\\CLSID", nullptr, kLocalClsidText),
+                    setValue(HKEY_LOCAL_MACHINE, local + L"\\LocalServer32", nullptr, localServer)}) {
         if (rc != ERROR_SUCCESS)
             return HRESULT_FROM_WIN32(rc);
     }
@@ -574,7 +93,8 @@ HRESULT WINAPI DllUnregisterServer()
 {
     const std::wstring classes = L"Software\\Classes\\";
     for (const std::wstring& key : {classes + kScriptedProgId, classes + L"CLSID\\" + kScriptedClsidText,
-                                    classes + kBrokenProgId, classes + L"CLSID\\" + kBrokenClsidText})
+                                    classes + kBrokenProgId, classes + L"CLSID\\" + kBrokenClsidText,
+                                    classes + kLocalProgId, classes + L"CLSID\\" + kLocalClsidText})
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
     return S_OK;
 }
@@ -583,15 +103,15 @@ HRESULT WINAPI DllUnregisterServer()
 int WINAPI ScriptedLog(wchar_t* buffer, int capacity)
 {
     if (buffer && capacity > 0) {
-        auto n = g_log.copy(buffer, static_cast<std::size_t>(capacity - 1));
+        auto n = scripted::log().copy(buffer, static_cast<std::size_t>(capacity - 1));
         buffer[n] = L'\0';
     }
-    return static_cast<int>(g_log.size());
+    return static_cast<int>(scripted::log().size());
 }
 
-void WINAPI ScriptedReset() { g_log.clear(); }
+void WINAPI ScriptedReset() { scripted::log().clear(); }
 
 // How many scripted objects are alive: 0 once every reference was released.
-long WINAPI ScriptedLiveObjects() { return g_live; }
+long WINAPI ScriptedLiveObjects() { return scripted::liveObjects(); }
 
 }  // extern "C"

@@ -3,7 +3,10 @@
 
 #include <objbase.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 #include "ScriptedServerControl.h"
 #include "com/ComClass.h"
@@ -170,3 +173,64 @@ TEST_P(ComCreation, TriesTheSystemFirstThenTheRegistry)
 
 INSTANTIATE_TEST_SUITE_P(Com, ComCreation, ::testing::ValuesIn(creationCases()),
                          [](const auto& info) { return info.param.name; });
+
+namespace {
+
+std::filesystem::path besideThisProgram(const wchar_t* name)
+{
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path() / name;
+}
+
+std::string readAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+// The same calls reach a local server in its own process, the text passed by reference included.
+TEST(ComLocalServer, CallsCrossTheProcessBoundaryAsSent)
+{
+    const auto log = besideThisProgram(L"scripted_local_server.log");
+    std::filesystem::remove(log);
+    {
+        ClassRegistry registry;
+        registry.setSystemResolver(com::createComObject);
+        Object app = registry.create("Lectavo.ScriptedLocal");
+        ASSERT_TRUE(isCom(app));
+        app.put("Visible", Value(true));
+        app.object("Presentations").call("Open", {Value(u"C:\\Decks\\Notes.ppt")});
+        EXPECT_EQ(app.object("ActivePresentation").object("Slides").get("Count").toInt(), 1);
+        EXPECT_EQ(app.object("ActiveWindow")
+                      .object("Presentation")
+                      .object("Slides")
+                      .object("item", {Value(std::int32_t(1))})
+                      .object("Shapes")
+                      .object("item", {Value(std::int32_t(1))})
+                      .object("TextFrame")
+                      .object("TextRange")
+                      .get("Text")
+                      .toText(),
+                  u"\u221E loops");
+        app.object("ActiveWindow").call("Close");
+        app.call("Quit");
+    }
+    // The IDispatch stub hands the server a result variant on every call, so whether
+    // a result was asked for cannot be seen across processes.
+    std::string calls = readAll(log);
+    for (auto at = calls.find("[result asked]"); at != std::string::npos; at = calls.find("[result asked]"))
+        calls.erase(at, std::string_view("[result asked]").size());
+    EXPECT_EQ(calls, "App.Visible put(BOOL -1)\n"
+                            "App.Presentations get()\n"
+                            "Presentations.Open method(BYREF VARIANT BSTR \"C:\\Decks\\Notes.ppt\")\n"
+                            "App.ActivePresentation get()\nPresentation.Slides get()\nSlides.Count get()\n"
+                            "App.ActiveWindow get()\nWindow.Presentation get()\nPresentation.Slides get()\n"
+                            "Slides.item get(I4 1)\nSlide.Shapes get()\nShapes.item get(I4 1)\n"
+                            "Shape.TextFrame get()\nTextFrame.TextRange get()\nTextRange.Text get()\n"
+                            "App.ActiveWindow get()\nWindow.Close method()\n"
+                            "App.Quit method()\n");
+    std::filesystem::remove(log);
+}
