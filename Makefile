@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run demo bench sanitize install package clean
+.PHONY: all deps configure build test test-windows run demo bench sanitize install package clean
 
 all: build
 
@@ -18,6 +18,10 @@ build: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# convert/ cross-built for Windows with mingw-w64, its tests run under Wine.
+test-windows:
+	@scripts/test-windows $(BUILD)-windows
 
 run: build
 	$(BUILD)/bin/lectavo
@@ -49,4 +53,4 @@ package: deps
 	@ls $(BUILD)-package/*.deb
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-package out
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-package $(BUILD)-windows out

@@ -84,3 +84,37 @@ TEST(Automation, RegistryCreatesByClassName)
     registry.add("Test.Broken", []() -> DispatchPtr { throw std::runtime_error("no licence"); });
     EXPECT_EQ(codeOf([&] { registry.create("Test.Broken"); }), ErrorCode::Failed);
 }
+
+TEST(Automation, SystemResolverAnswersBeforeTheRegisteredFactory)
+{
+    ClassRegistry registry;
+    registry.add("Test.Counter", [] { return std::make_shared<Counter>(); });
+    registry.add("Test.Fallback", [] {
+        auto c = std::make_shared<Counter>();
+        c->name = u"registered";
+        return c;
+    });
+    registry.setSystemResolver([](std::string_view name) -> DispatchPtr {
+        if (sameMember(name, "Test.Counter")) {
+            auto c = std::make_shared<Counter>();
+            c->name = u"system";
+            return c;
+        }
+        if (sameMember(name, "Test.Fallback"))
+            throw Error(ErrorCode::Failed, "the server did not start");
+        return nullptr;
+    });
+    EXPECT_EQ(registry.create("Test.Counter").get("Name").toText(), u"system");
+    EXPECT_EQ(registry.create("Test.Fallback").get("Name").toText(), u"registered");
+    EXPECT_EQ(codeOf([&] { registry.create("Nothing.Here"); }), ErrorCode::UnknownClass);
+
+    // With nothing registered, the resolver's own reason is what the caller sees.
+    registry.remove("Test.Fallback");
+    try {
+        registry.create("Test.Fallback");
+        ADD_FAILURE() << "no error raised";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.code(), ErrorCode::Failed);
+        EXPECT_STREQ(e.what(), "the server did not start");
+    }
+}

@@ -3,6 +3,10 @@
 
 #include <algorithm>
 
+#ifdef _WIN32
+#include "com/ComClass.h"
+#endif
+
 namespace lectavo::automation {
 
 namespace {
@@ -91,7 +95,14 @@ bool sameMember(std::string_view a, std::string_view b)
 
 ClassRegistry& ClassRegistry::global()
 {
-    static ClassRegistry registry;
+    static ClassRegistry registry = [] {
+        ClassRegistry r;
+#ifdef _WIN32
+        // The installed presentation application answers before the built-in engine.
+        r.setSystemResolver(com::createComObject);
+#endif
+        return r;
+    }();
     return registry;
 }
 
@@ -107,11 +118,32 @@ bool ClassRegistry::contains(std::string_view className) const
     return m_factories.find(lowered(className)) != m_factories.end();
 }
 
+void ClassRegistry::setSystemResolver(Resolver resolver) { m_system = std::move(resolver); }
+
 Object ClassRegistry::create(std::string_view className) const
 {
+    std::exception_ptr systemFailure;
+    if (m_system) {
+        try {
+            if (auto d = m_system(className))
+                return Object(std::move(d));
+        } catch (...) {
+            systemFailure = std::current_exception();
+        }
+    }
     auto it = m_factories.find(lowered(className));
-    if (it == m_factories.end())
+    if (it == m_factories.end()) {
+        if (systemFailure) {
+            try {
+                std::rethrow_exception(systemFailure);
+            } catch (const Error&) {
+                throw;
+            } catch (const std::exception& e) {
+                throw Error(ErrorCode::Failed, "cannot create '" + std::string(className) + "': " + e.what());
+            }
+        }
         throw Error(ErrorCode::UnknownClass, "no automation class is registered as '" + std::string(className) + "'");
+    }
     DispatchPtr d;
     try {
         d = it->second();

@@ -113,19 +113,25 @@ bool sameMember(std::string_view a, std::string_view b);
 class ClassRegistry {
 public:
     using Factory = std::function<DispatchPtr()>;
+    // Creates a class by name from outside the registry; throws or returns null when it cannot.
+    using Resolver = std::function<DispatchPtr(std::string_view className)>;
 
-    // The registry createObject() uses.
+    // The registry createObject() uses; on Windows its resolver is the system's COM class creation.
     static ClassRegistry& global();
 
     // Registers (or replaces) the factory for a class name; names match case-insensitively.
     void add(std::string className, Factory factory);
     void remove(std::string_view className);
     bool contains(std::string_view className) const;
-    // Throws UnknownClass when nothing is registered; a factory's own failure is rethrown as Failed.
+    // Tried before the factories; when it fails the registered factory answers instead.
+    void setSystemResolver(Resolver resolver);
+    // Throws UnknownClass when nothing is registered (or the resolver's own error when it
+    // failed too); a factory's own failure is rethrown as Failed.
     Object create(std::string_view className) const;
 
 private:
     std::map<std::string, Factory, std::less<>> m_factories;  // keys lower-cased
+    Resolver m_system;
 };
 
 // Creates an object from its class name through the global registry.
