@@ -2,6 +2,7 @@
 #include "Application.h"
 #include "lectavo/convert/BuiltinEngine.h"
 #include "Unit1.h"
+#include "WindowFrame.h"
 #include "Unit2.h"
 
 int main(int argc, char** argv)
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     lectavo::app::Application application(argc, argv);
     application.setApplicationName(QStringLiteral("Lectavo"));
     application.setApplicationVersion(QStringLiteral(LECTAVO_VERSION));
+    application.setWindowIcon(lectavo::chrome::ApplicationIcon());
 
     lectavo::automation::registerBuiltinEngine();
 

@@ -9,3 +9,9 @@ endif()
 if(TARGET app_tests)
     add_dependencies(app_tests lectavo)  # Help's guide is copied beside the executables with it
 endif()
+
+# The desktop entry that "Open with" and the application menus read.
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+if(DESKTOP_FILE_VALIDATE)
+    add_test(NAME desktop_entry COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_SOURCE_DIR}/resources/lectavo.desktop)
+endif()
