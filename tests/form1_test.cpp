@@ -8,40 +8,14 @@
 #include <gtest/gtest.h>
 
 #include "Application.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "support/FakeServices.h"
-#include "ui_Unit1.h"
+#include "support/ProgramForms.h"
 
-using lectavo::testing::FakeServices;
 
 namespace {
 
-// The main window and the settings dialog wired as the program wires them, over fakes.
-struct Forms {
-    FakeServices fakes;
-    TForm1 form1{fakes.services()};
-    TForm2 form2{[this](const QString& initial) { return form1.ChooseFolder(initial); }, &form1};
-    Ui::TForm1& ui = *form1.controls();
+using Forms = lectavo::testing::ProgramForms;
 
-    Forms() { form1.setForm2(&form2); }
-
-    QStringList names() const
-    {
-        QStringList out;
-        for (int r = 0; r < form1.fileList().size(); ++r)
-            out << form1.fileList().entry(r).name;
-        return out;
-    }
-};
-
-QString makeFile(const QTemporaryDir& dir, const QString& name)
-{
-    QFile f(dir.filePath(name));
-    f.open(QIODevice::WriteOnly);
-    f.write("deck");
-    return f.fileName();
-}
+QString makeFile(const QTemporaryDir& dir, const QString& name) { return lectavo::testing::makeFile(dir.filePath(name)); }
 
 lectavo::platform::OpenFileResult picked(const QStringList& files, const QString& filter)
 {
@@ -159,8 +133,7 @@ TEST(Form1, MenuItemsDoExactlyWhatTheirButtonsDo)
 
     auto stateAfter = [&](const Pair& p, bool viaMenu) {
         Forms f;
-        f.fakes.dialogs.openAnswers.push_back(picked(files, {}));
-        f.ui.SpeedButton3->click();
+        f.add(files);
         f.form1.fileList().setChecked(1, false);
         auto* sel = f.ui.ListView1->selectionModel();
         for (int r : {0, 2, 4})
@@ -197,10 +170,7 @@ TEST(Form1, HeaderClickSortsByThatColumn)
 {
     QTemporaryDir dir;
     Forms f;
-    f.fakes.dialogs.openAnswers.push_back(picked({makeFile(dir, QStringLiteral("b.ppt")), makeFile(dir, QStringLiteral("_c.ppt")),
-                                                  makeFile(dir, QStringLiteral("A.ppt"))},
-                                                 {}));
-    f.ui.SpeedButton3->click();
+    f.add({makeFile(dir, QStringLiteral("b.ppt")), makeFile(dir, QStringLiteral("_c.ppt")), makeFile(dir, QStringLiteral("A.ppt"))});
     emit f.ui.ListView1->header()->sectionClicked(0);
     EXPECT_EQ(f.form1.SortColumn, 0);
     EXPECT_EQ(f.names(), (QStringList{"A.ppt", "b.ppt", "_c.ppt"}));
@@ -260,8 +230,7 @@ TEST(Form1, AddsAppendsTheFolderPresentationsAfterExistingRows)
     for (const char* name : {"TALK.PPT", "notes.txt", "b.potx"})
         makeFile(dir, QString::fromLatin1(name));
     Forms f;
-    f.fakes.dialogs.openAnswers.push_back(picked({makeFile(dir, QStringLiteral("first.pptx"))}, {}));
-    f.ui.SpeedButton3->click();
+    f.add({makeFile(dir, QStringLiteral("first.pptx"))});
     f.ui.Label1->setText(QStringLiteral("Stopped!"));
     f.fakes.dialogs.folderAnswers = {dir.path(), QString()};
     f.ui.SpeedButton4->click();

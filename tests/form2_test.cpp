@@ -5,22 +5,13 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "Unit1.h"
-#include "Unit2.h"
-#include "support/FakeServices.h"
-#include "ui_Unit1.h"
-#include "ui_Unit2.h"
-
-using lectavo::testing::FakeServices;
+#include "support/ProgramForms.h"
 
 namespace {
 
-struct Forms {
-    FakeServices fakes;
-    TForm1 form1{fakes.services()};
-    TForm2 form2{[this](const QString& initial) { return form1.ChooseFolder(initial); }, &form1};
-    Ui::TForm2& ui = *form2.controls();
-    Forms() { form1.setForm2(&form2); }
+// The settings dialog's controls are what these tests look at.
+struct Forms : lectavo::testing::ProgramForms {
+    Ui::TForm2& ui = settings;
 };
 
 // Runs `step` once the modal dialog is up.

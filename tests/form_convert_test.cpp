@@ -5,33 +5,16 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "Unit1.h"
-#include "Unit2.h"
 #include "lectavo/convert/BuiltinEngine.h"
 #include "support/Corpus.h"
-#include "support/FakeServices.h"
-#include "ui_Unit1.h"
-#include "ui_Unit2.h"
-
-using lectavo::testing::FakeServices;
+#include "support/ProgramForms.h"
 
 namespace {
 
 // The windows as the program wires them, converting with the built-in engine.
-struct Program {
-    Program() { lectavo::automation::registerBuiltinEngine(); form1.setForm2(&form2); }
-
-    FakeServices fakes;
-    TForm1 form1{fakes.services()};
-    TForm2 form2{[this](const QString& initial) { return form1.ChooseFolder(initial); }, &form1};
-    Ui::TForm1& ui = *form1.controls();
-
-    void add(const QStringList& files)
-    {
-        fakes.dialogs.openAnswers.push_back(lectavo::platform::OpenFileResult{files, {}});
-        ui.SpeedButton3->click();
-    }
-    void setOutputFolder(const QString& folder) { form2.controls()->LabeledEdit2->setText(folder); }
+struct Program : lectavo::testing::ProgramForms {
+    Program() { lectavo::automation::registerBuiltinEngine(); }
+    void setOutputFolder(const QString& folder) { settings.LabeledEdit2->setText(folder); }
 };
 
 QString corpusFile(const char* name) { return QString::fromUtf8(LECTAVO_CORPUS_DIR) + "/files/" + name; }

@@ -9,26 +9,11 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
-#include "Unit1.h"
-#include "support/FakeServices.h"
-#include "ui_Unit1.h"
-
-using lectavo::testing::FakeServices;
+#include "support/ProgramForms.h"
 
 namespace {
 
-struct Window {
-    FakeServices fakes;
-    TForm1 form1{fakes.services()};
-    Ui::TForm1& ui = *form1.controls();
-
-    QStringList names() const
-    {
-        QStringList out;
-        for (int r = 0; r < form1.fileList().size(); ++r)
-            out << form1.fileList().entry(r).name;
-        return out;
-    }
+struct Window : lectavo::testing::ProgramForms {
 
     // Sends a drag over the list and, when accepted, the drop; returns whether the drag was accepted.
     bool drop(const QStringList& paths)
@@ -50,13 +35,7 @@ struct Window {
     }
 };
 
-QString makeFile(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write("deck");
-    return path;
-}
+using lectavo::testing::makeFile;
 
 }  // namespace
 
