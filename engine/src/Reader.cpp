@@ -39,9 +39,10 @@ Document readPresentation(std::string_view bytes)
 
 Document readPresentationFile(const std::string& path)
 {
+    // Only regular files: a folder, a pipe or a device would fail or block below.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw OpenError(OpenFailure::CannotRead, path + " is a folder");
+    if (!std::filesystem::is_regular_file(path, ec))
+        throw OpenError(OpenFailure::CannotRead, path);
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw OpenError(OpenFailure::CannotRead, path);
