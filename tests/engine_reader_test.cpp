@@ -13,7 +13,7 @@ namespace {
 
 using namespace lectavo::testing;
 using lectavo::deckwriter::DeckKind;
-using lectavo::deckwriter::DeckSpec;
+using lectavo::deckwriter::DeckContent;
 using lectavo::deckwriter::TextShape;
 using lectavo::engine::OpenError;
 using lectavo::engine::OpenFailure;
