@@ -161,8 +161,8 @@ int main(int argc, char** argv)
         compare("200 small decks (5-15 slides)", small, 5);
 
         // Twins with the same text; one carries 50 MB of pictures.
-        deckwriter::DeckSpec text = deckwriter::generatedDeck(20, 12, 7);
-        deckwriter::DeckSpec pictures = text;
+        deckwriter::DeckContent text = deckwriter::generatedDeck(20, 12, 7);
+        deckwriter::DeckContent pictures = text;
         for (int i = 0; i < 10; ++i)
             pictures.slides[static_cast<std::size_t>(i * 2)].pictures.push_back({2048, 853});  // about 5 MiB each
         const std::string textPath = (dir / "text-only.pptx").string();

@@ -16,7 +16,7 @@ using lectavo::testing::dump;
 
 TEST(DeckWriter, DescriptionRoundTripsThroughTheEngine)
 {
-    const DeckSpec deck = parseDescription(R"(# comment
+    const DeckContent deck = parseDescription(R"(# comment
 deck: Review
 first-number: 3
 slide
@@ -62,7 +62,7 @@ TEST(DeckWriter, KindsFollowExtensions)
 // Every part is well-formed, has a content type, and every internal relationship leads to a part.
 TEST(DeckWriter, PackagesAreStructurallyComplete)
 {
-    DeckSpec deck = generatedDeck(3, 4);
+    DeckContent deck = generatedDeck(3, 4);
     deck.slides[1].pictures.push_back({20, 10});
     deck.slides[1].hidden = true;
     const std::vector<Part> parts = deckParts(deck);

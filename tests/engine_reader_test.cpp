@@ -13,7 +13,7 @@ namespace {
 
 using namespace lectavo::testing;
 using lectavo::deckwriter::DeckKind;
-using lectavo::deckwriter::DeckSpec;
+using lectavo::deckwriter::DeckContent;
 using lectavo::deckwriter::TextShape;
 using lectavo::engine::OpenError;
 using lectavo::engine::OpenFailure;
@@ -157,6 +157,16 @@ std::vector<ReadCase> readCases()
                              std::string(kMcNs) + std::string(kA14));
          },
          "slide 1\n  text \"x = choice\"\n"},
+        {"Utf16Part",
+         [] {
+             std::string xml = slideXml(sp("<a:p>" + run("wide") + "</a:p>"));
+             replaceAll(xml, "UTF-8", "UTF-16");
+             std::string wide = "\xFF\xFE";
+             for (char c : xml)
+                 wide += std::string{c, '\0'};
+             return packageWithSlide(wide);
+         },
+         "slide 1\n  text \"wide\"\n"},
         {"TextAsStoredEscapesCdataSpacesSurrogates",
          [] {
              return oneSlide(sp("<a:p>" + run(" ") + run("a &amp; b &#x1F600;") +
@@ -366,6 +376,18 @@ TEST(Reader, FileReadsAsBytesDo)
         }
     }
     std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+
+namespace {
+
+// Bounds far below the pictures' size: the deck opens only if media are never inflated.
+TEST(Reader, MediaAreNeverInflated)
+{
+    const std::string bytes = deckBytes({slide({{Role::Title, "Photo"}}, {{300, 300}, {300, 300}})});
+    const lectavo::engine::detail::Limits tight{.partBytes = 64 * 1024, .totalBytes = 128 * 1024};
+    EXPECT_EQ(dump(lectavo::engine::detail::readOoxml(bytes, tight)), "slide 1\n  text \"Photo\"\n  shape\n  shape\n");
 }
 
 }  // namespace

@@ -39,10 +39,14 @@ Document readPresentation(std::string_view bytes)
 
 Document readPresentationFile(const std::string& path)
 {
+    // Only regular files: a folder, a pipe or a device would fail or block below.
+    const std::filesystem::path name(std::u8string(path.begin(), path.end()));
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw OpenError(OpenFailure::CannotRead, path + " is a folder");
-    std::ifstream in(path, std::ios::binary);
+    if (!std::filesystem::is_regular_file(name, ec))
+        throw OpenError(OpenFailure::CannotRead, path);
+    std::ifstream in;
+    in.rdbuf()->pubsetbuf(nullptr, 0);  // the package source reads through its own window
+    in.open(name, std::ios::binary);
     if (!in)
         throw OpenError(OpenFailure::CannotRead, path);
     char head[8] = {};
@@ -51,7 +55,7 @@ Document readPresentationFile(const std::string& path)
         throw OpenError(OpenFailure::CannotRead, path);
     // A package is read part by part from the file, so media never enter memory.
     if (sniff(std::string_view(head, static_cast<std::size_t>(in.gcount()))) == Container::Zip)
-        return detail::readOoxmlFile(path);
+        return detail::readOoxmlFile(std::move(in));
     in.clear();
     in.seekg(0);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

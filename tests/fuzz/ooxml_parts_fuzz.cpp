@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         const std::size_t next = input.find("\n@@", nameEnd);
         parts.push_back({std::string(input.substr(at + 3, nameEnd - at - 3)),
-                         std::string(input.substr(nameEnd + 1, next == std::string_view::npos ? next : next - nameEnd - 1))});
+                         std::string(input.substr(nameEnd + 1, next == std::string_view::npos ? next : next - nameEnd - 1)),
+                         true});
         at = next;
     }
     try {

@@ -25,5 +25,5 @@ PY
 done
 "$build/bin/ooxml_fuzz" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=1048576 \
     -artifact_prefix="$work/artifacts/" "$work/packages"
-"$build/bin/ooxml_parts_fuzz" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=1048576 \
+"$build/bin/ooxml_parts_fuzz" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=262144 \
     -artifact_prefix="$work/artifacts/" "$work/parts"

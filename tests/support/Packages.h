@@ -24,30 +24,30 @@ inline constexpr std::string_view kSlideNs =
     " xmlns:p=\"http://schemas.openxmlformats.org/presentationml/2006/main\"";
 inline constexpr std::string_view kMcNs = " xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\"";
 
-inline deckwriter::SlideSpec slide(std::vector<deckwriter::TextShape> shapes, std::vector<deckwriter::Picture> pictures = {},
+inline deckwriter::SlideContent slide(std::vector<deckwriter::TextShape> shapes, std::vector<deckwriter::Picture> pictures = {},
                                    bool hidden = false)
 {
-    deckwriter::SlideSpec spec;
-    spec.shapes = std::move(shapes);
-    spec.pictures = std::move(pictures);
-    spec.hidden = hidden;
-    return spec;
+    deckwriter::SlideContent content;
+    content.shapes = std::move(shapes);
+    content.pictures = std::move(pictures);
+    content.hidden = hidden;
+    return content;
 }
 
-inline std::string deckBytes(std::vector<deckwriter::SlideSpec> slides,
+inline std::string deckBytes(std::vector<deckwriter::SlideContent> slides,
                              deckwriter::DeckKind kind = deckwriter::DeckKind::Presentation, int firstNumber = 1)
 {
-    deckwriter::DeckSpec spec;
-    spec.kind = kind;
-    spec.firstSlideNumber = firstNumber;
-    spec.slides = std::move(slides);
-    return deckwriter::writeDeck(spec);
+    deckwriter::DeckContent content;
+    content.kind = kind;
+    content.firstSlideNumber = firstNumber;
+    content.slides = std::move(slides);
+    return deckwriter::writeDeck(content);
 }
 
 // The parts of a deck of `slides` slides, each with one text box "Slide n".
 inline Parts deckOf(int slides)
 {
-    deckwriter::DeckSpec deck;
+    deckwriter::DeckContent deck;
     for (int i = 1; i <= slides; ++i)
         deck.slides.push_back(slide({{deckwriter::TextShape::Role::TextBox, "Slide " + std::to_string(i)}}));
     return deckwriter::deckParts(deck);

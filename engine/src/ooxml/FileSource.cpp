@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ooxml/FileSource.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -18,12 +13,8 @@ constexpr zip_uint64_t kWindow = 64 * 1024;
 
 class FileReader {
 public:
-    FileReader(int fd, zip_uint64_t size) : m_fd(fd), m_size(size) { zip_error_init(&m_error); }
-    ~FileReader()
-    {
-        ::close(m_fd);
-        zip_error_fini(&m_error);
-    }
+    FileReader(std::ifstream file, zip_uint64_t size) : m_file(std::move(file)), m_size(size) { zip_error_init(&m_error); }
+    ~FileReader() { zip_error_fini(&m_error); }
     FileReader(const FileReader&) = delete;
     FileReader& operator=(const FileReader&) = delete;
 
@@ -83,14 +74,14 @@ private:
                 continue;
             }
             if (length - done >= kWindow) {
-                const ssize_t n = pread(out + done, length - done, at);
+                const zip_int64_t n = readAt(out + done, length - done, at);
                 if (n <= 0)
                     return n < 0 ? -1 : static_cast<zip_int64_t>(done);
                 done += static_cast<zip_uint64_t>(n);
                 continue;
             }
             m_window.resize(kWindow);
-            const ssize_t n = pread(m_window.data(), kWindow, at);
+            const zip_int64_t n = readAt(m_window.data(), kWindow, at);
             m_window.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
             m_windowStart = at;
             if (n <= 0) {
@@ -103,18 +94,19 @@ private:
         return static_cast<zip_int64_t>(done);
     }
 
-    ssize_t pread(char* into, zip_uint64_t length, zip_uint64_t at)
+    zip_int64_t readAt(char* into, zip_uint64_t length, zip_uint64_t at)
     {
-        ssize_t n;
-        do
-            n = ::pread(m_fd, into, length, static_cast<off_t>(at));
-        while (n < 0 && errno == EINTR);
-        if (n < 0)
-            zip_error_set(&m_error, ZIP_ER_READ, errno);
-        return n;
+        m_file.clear();
+        m_file.seekg(static_cast<std::streamoff>(at));
+        m_file.read(into, static_cast<std::streamsize>(length));
+        if (m_file.bad() || (m_file.fail() && !m_file.eof())) {
+            zip_error_set(&m_error, ZIP_ER_READ, 0);
+            return -1;
+        }
+        return m_file.gcount();
     }
 
-    int m_fd;
+    std::ifstream m_file;
     zip_uint64_t m_size;
     zip_uint64_t m_offset = 0;
     zip_error_t m_error;
@@ -134,20 +126,16 @@ zip_int64_t callback(void* state, void* data, zip_uint64_t length, zip_source_cm
 
 }  // namespace
 
-zip_source_t* createFileSource(const std::string& path, zip_error_t* error)
+zip_source_t* createFileSource(std::ifstream file, zip_error_t* error)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        zip_error_set(error, ZIP_ER_OPEN, errno);
+    file.clear();
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (!file || size < 0) {
+        zip_error_set(error, ZIP_ER_READ, 0);
         return nullptr;
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        zip_error_set(error, ZIP_ER_OPEN, errno ? errno : EINVAL);
-        ::close(fd);
-        return nullptr;
-    }
-    auto* reader = new FileReader(fd, static_cast<zip_uint64_t>(info.st_size));
+    auto* reader = new FileReader(std::move(file), static_cast<zip_uint64_t>(size));
     zip_source_t* source = zip_source_function_create(callback, reader, error);
     if (!source)
         delete reader;

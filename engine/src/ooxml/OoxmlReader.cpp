@@ -273,9 +273,9 @@ Document readOoxml(std::string_view bytes, const Limits& limits)
     return PackageReader(Package::fromBytes(bytes, limits), limits).read();
 }
 
-Document readOoxmlFile(const std::string& path, const Limits& limits)
+Document readOoxmlFile(std::ifstream file, const Limits& limits)
 {
-    return PackageReader(Package::fromFile(path, limits), limits).read();
+    return PackageReader(Package::fromFile(std::move(file), limits), limits).read();
 }
 
 }  // namespace lectavo::engine::detail

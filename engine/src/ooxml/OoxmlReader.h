@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,7 @@ namespace lectavo::engine::detail {
 // Reads an OOXML presentation package (any of the six PresentationML main
 // content types, transitional or strict). Throws OpenError.
 Document readOoxml(std::string_view bytes, const Limits& limits = {});
-// As readOoxml, reading the file's parts on demand.
-Document readOoxmlFile(const std::string& path, const Limits& limits = {});
+// As readOoxml, reading the open file's parts on demand.
+Document readOoxmlFile(std::ifstream file, const Limits& limits = {});
 
 }  // namespace lectavo::engine::detail

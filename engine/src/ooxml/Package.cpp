@@ -93,10 +93,10 @@ Package Package::fromBytes(std::string_view bytes, const Limits& limits)
     return Package(openSource(source, error), limits);
 }
 
-Package Package::fromFile(const std::string& path, const Limits& limits)
+Package Package::fromFile(std::ifstream file, const Limits& limits)
 {
     ZipError error;
-    zip_source_t* source = createFileSource(path, error.get());
+    zip_source_t* source = createFileSource(std::move(file), error.get());
     if (!source)
         throwOpenFailure(error);
     return Package(openSource(source, error), limits);

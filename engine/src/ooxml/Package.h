@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,8 +18,8 @@ class Package {
 public:
     // The bytes must outlive the package.
     static Package fromBytes(std::string_view bytes, const Limits& limits);
-    // Reads the file on demand, so parts never read (media) never enter memory.
-    static Package fromFile(const std::string& path, const Limits& limits);
+    // Reads the open file on demand, so parts never read (media) never enter memory.
+    static Package fromFile(std::ifstream file, const Limits& limits);
 
     Package(Package&&) noexcept;
     ~Package();

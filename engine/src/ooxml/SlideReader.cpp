@@ -117,7 +117,10 @@ public:
                 Shape& shape = m_out.shapes.emplace_back();
                 if (name.local == "sp") {
                     shape.hasTextFrame = true;
-                    textBody(childScope, child, shape.text);
+                    // Gathered in one reused buffer, so each text is allocated once, at its size.
+                    m_text.clear();
+                    textBody(childScope, child, m_text);
+                    shape.text = m_text;
                 }
             } else if (name.is(Ns::P14, "contentPart")) {
                 m_out.shapes.emplace_back();
@@ -187,6 +190,7 @@ private:
 
     Slide& m_out;
     std::u16string m_number;
+    std::u16string m_text;
 };
 
 }  // namespace

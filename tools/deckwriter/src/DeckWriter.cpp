@@ -138,7 +138,7 @@ std::string shapeXml(const TextShape& shape, int id, int textBoxIndex)
            "</p:sp>";
 }
 
-std::string slideXml(const SlideSpec& slide, int firstPictureRel)
+std::string slideXml(const SlideContent& slide, int firstPictureRel)
 {
     std::string out = std::string(kDecl) + "<p:sld" + kNs + (slide.hidden ? " show=\"0\"" : "") +
                       "><p:cSld><p:spTree><p:nvGrpSpPr><p:cNvPr id=\"1\" name=\"\"/><p:cNvGrpSpPr/><p:nvPr/>"
@@ -243,23 +243,23 @@ std::string themeXml()
                              "<a:prstDash val=\"solid\"/><a:miter lim=\"800000\"/></a:ln>";
     const std::string effect = "<a:effectStyle><a:effectLst/></a:effectStyle>";
     return std::string(kDecl) +
-           "<a:theme xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" name=\"Office Theme\">"
-           "<a:themeElements><a:clrScheme name=\"Office\"><a:dk1><a:sysClr val=\"windowText\" "
+           "<a:theme xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" name=\"Lectavo\">"
+           "<a:themeElements><a:clrScheme name=\"Lectavo\"><a:dk1><a:sysClr val=\"windowText\" "
            "lastClr=\"000000\"/></a:dk1><a:lt1><a:sysClr val=\"window\" lastClr=\"FFFFFF\"/></a:lt1>" +
            color("dk2", "44546A") + color("lt2", "E7E6E6") + color("accent1", "4472C4") + color("accent2", "ED7D31") +
            color("accent3", "A5A5A5") + color("accent4", "FFC000") + color("accent5", "5B9BD5") +
            color("accent6", "70AD47") + color("hlink", "0563C1") + color("folHlink", "954F72") +
-           "</a:clrScheme><a:fontScheme name=\"Office\"><a:majorFont><a:latin typeface=\"Calibri Light\"/><a:ea "
+           "</a:clrScheme><a:fontScheme name=\"Lectavo\"><a:majorFont><a:latin typeface=\"Calibri Light\"/><a:ea "
            "typeface=\"\"/><a:cs typeface=\"\"/></a:majorFont><a:minorFont><a:latin typeface=\"Calibri\"/><a:ea "
            "typeface=\"\"/><a:cs typeface=\"\"/></a:minorFont></a:fontScheme><a:fmtScheme "
-           "name=\"Office\"><a:fillStyleLst>" +
+           "name=\"Lectavo\"><a:fillStyleLst>" +
            fill + fill + fill + "</a:fillStyleLst><a:lnStyleLst>" + line + line + line +
            "</a:lnStyleLst><a:effectStyleLst>" + effect + effect + effect + "</a:effectStyleLst><a:bgFillStyleLst>" +
            fill + fill + fill +
            "</a:bgFillStyleLst></a:fmtScheme></a:themeElements><a:objectDefaults/><a:extraClrSchemeLst/></a:theme>";
 }
 
-std::string presentationXml(const DeckSpec& deck)
+std::string presentationXml(const DeckContent& deck)
 {
     std::string out = std::string(kDecl) + "<p:presentation" + kNs +
                       (deck.firstSlideNumber != 1 ? " firstSlideNum=\"" + std::to_string(deck.firstSlideNumber) + "\""
@@ -296,7 +296,7 @@ DeckKind kindOf(std::string_view extension)
     return DeckKind::Presentation;
 }
 
-std::vector<Part> deckParts(const DeckSpec& deck)
+std::vector<Part> deckParts(const DeckContent& deck)
 {
     std::vector<Part> parts;
     const std::size_t slideCount = deck.slides.size();
@@ -371,7 +371,7 @@ std::vector<Part> deckParts(const DeckSpec& deck)
 
     int image = 0;
     for (std::size_t i = 0; i < slideCount; ++i) {
-        const SlideSpec& slide = deck.slides[i];
+        const SlideContent& slide = deck.slides[i];
         const std::string name = "slide" + std::to_string(i + 1) + ".xml";
         parts.push_back({"ppt/slides/" + name, slideXml(slide, 2)});
         std::string rels = relationship(1, "slideLayout", "../slideLayouts/slideLayout1.xml");
@@ -388,6 +388,6 @@ std::vector<Part> deckParts(const DeckSpec& deck)
     return parts;
 }
 
-std::string writeDeck(const DeckSpec& deck) { return zipParts(deckParts(deck)); }
+std::string writeDeck(const DeckContent& deck) { return zipParts(deckParts(deck)); }
 
 }  // namespace lectavo::deckwriter

@@ -41,11 +41,11 @@ std::string_view trimmed(std::string_view s)
 
 }  // namespace
 
-DeckSpec parseDescription(std::string_view description)
+DeckContent parseDescription(std::string_view description)
 {
-    DeckSpec deck;
+    DeckContent deck;
     int line = 0;
-    auto current = [&]() -> SlideSpec& {
+    auto current = [&]() -> SlideContent& {
         if (deck.slides.empty())
             throw std::runtime_error("line " + std::to_string(line) + ": 'slide' must come first");
         return deck.slides.back();
@@ -73,7 +73,7 @@ DeckSpec parseDescription(std::string_view description)
             current().shapes.push_back({Role::Title, unescaped(value, line)});
         } else if (keyword == "body") {
             // Consecutive body lines are the paragraphs of one placeholder.
-            SlideSpec& slide = current();
+            SlideContent& slide = current();
             if (!slide.shapes.empty() && slide.shapes.back().role == Role::Body)
                 slide.shapes.back().text += "\n" + unescaped(value, line);
             else

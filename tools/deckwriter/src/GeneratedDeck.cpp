@@ -15,7 +15,7 @@ constexpr std::array<const char*, 24> kWords = {
 
 }  // namespace
 
-DeckSpec generatedDeck(int slides, int shapesPerSlide, std::uint32_t seed)
+DeckContent generatedDeck(int slides, int shapesPerSlide, std::uint32_t seed)
 {
     std::uint32_t state = seed * 747796405u + 2891336453u;
     auto next = [&] {
@@ -35,11 +35,11 @@ DeckSpec generatedDeck(int slides, int shapesPerSlide, std::uint32_t seed)
         return s + '.';
     };
 
-    DeckSpec deck;
+    DeckContent deck;
     deck.title = "Generated deck";
     deck.slides.resize(static_cast<std::size_t>(slides < 0 ? 0 : slides));
     for (std::size_t i = 0; i < deck.slides.size(); ++i) {
-        SlideSpec& slide = deck.slides[i];
+        SlideContent& slide = deck.slides[i];
         if (shapesPerSlide > 0)
             slide.shapes.push_back({TextShape::Role::Title, "Slide " + std::to_string(i + 1) + ": " + sentence(3)});
         for (int k = 1; k < shapesPerSlide; ++k) {

@@ -69,7 +69,7 @@ std::string zipParts(const std::vector<Part>& parts)
     return bytes;
 }
 
-void writeDeckFile(const DeckSpec& deck, const std::string& path)
+void writeDeckFile(const DeckContent& deck, const std::string& path)
 {
     const std::string bytes = writeDeck(deck);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -41,7 +41,7 @@ int main(int argc, char** argv)
 {
     using namespace lectavo::deckwriter;
     try {
-        DeckSpec deck;
+        DeckContent deck;
         std::string output;
         if (argc == 5 && std::strcmp(argv[1], "--generate") == 0) {
             deck = generatedDeck(std::stoi(argv[2]), std::stoi(argv[3]));

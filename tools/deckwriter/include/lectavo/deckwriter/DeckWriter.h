@@ -38,17 +38,17 @@ struct Picture {
     std::uint32_t height = 64;
 };
 
-struct SlideSpec {
+struct SlideContent {
     std::vector<TextShape> shapes;
     std::vector<Picture> pictures;  // drawn after the shapes
     bool hidden = false;
 };
 
-struct DeckSpec {
+struct DeckContent {
     DeckKind kind = DeckKind::Presentation;
     std::string title;        // the document title in the core properties
     int firstSlideNumber = 1;  // written only when it is not 1
-    std::vector<SlideSpec> slides;
+    std::vector<SlideContent> slides;
 };
 
 // One part of a package: its name (no leading slash) and bytes.
@@ -59,20 +59,20 @@ struct Part {
 };
 
 // The parts of the package in the order they are zipped, [Content_Types].xml first.
-std::vector<Part> deckParts(const DeckSpec& deck);
+std::vector<Part> deckParts(const DeckContent& deck);
 // Zips parts into package bytes. Throws std::runtime_error when libzip fails.
 std::string zipParts(const std::vector<Part>& parts);
 // deckParts then zipParts.
-std::string writeDeck(const DeckSpec& deck);
+std::string writeDeck(const DeckContent& deck);
 // Writes the package to a file. Throws std::runtime_error.
-void writeDeckFile(const DeckSpec& deck, const std::string& path);
+void writeDeckFile(const DeckContent& deck, const std::string& path);
 
 // A deck of slides slides, each with a title and shapesPerSlide - 1 text boxes of a few
 // paragraphs of generated prose; the same arguments give the same deck.
-DeckSpec generatedDeck(int slides, int shapesPerSlide, std::uint32_t seed = 1);
+DeckContent generatedDeck(int slides, int shapesPerSlide, std::uint32_t seed = 1);
 
 // Reads the deck description format of the command-line tool (see its --help).
 // Throws std::runtime_error naming the line of a bad instruction.
-DeckSpec parseDescription(std::string_view description);
+DeckContent parseDescription(std::string_view description);
 
 }  // namespace lectavo::deckwriter
