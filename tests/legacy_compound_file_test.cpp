@@ -15,11 +15,11 @@ using lectavo::engine::detail::legacy::CompoundFile;
 using lectavo::testing::CompoundFileBuilder;
 using lectavo::testing::putU32;
 
-std::string pattern(std::size_t size, char seed)
+std::string pattern(std::size_t size, char start)
 {
     std::string s(size, '\0');
     for (std::size_t i = 0; i < size; ++i)
-        s[i] = char(seed + i * 7 + i / 251);
+        s[i] = char(start + i * 7 + i / 251);
     return s;
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Seeds the fuzz corpora from the shared corpus and the examples, then runs each target.
+# Fills the fuzz corpora from the shared corpus and the examples, then runs each target.
 # usage: tests/fuzz/run-fuzz.sh BUILD_DIR [SECONDS_PER_TARGET]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -20,7 +20,7 @@ try:
             if n.endswith(('.xml', '.rels')):
                 o.write(b'\n@@' + n.encode() + b'\n' + z.read(n))
 except zipfile.BadZipFile:
-    pass  # encrypted or broken packages seed only the package target
+    pass  # encrypted or broken packages start only the package target's corpus
 PY
 done
 "$build/bin/ooxml_fuzz" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=1048576 \

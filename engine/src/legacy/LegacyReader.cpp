@@ -124,7 +124,7 @@ private:
             const std::uint32_t previous = r.u32();
             const std::uint32_t directory = r.u32();
             const std::uint32_t docPersistId = r.u32();
-            r.skip(4 + 2 + 2);  // persist id seed, last view, unused
+            r.skip(4 + 2 + 2);  // first persist id, last view, unused
             const std::uint32_t cryptSession = edit.body.size() >= 0x20 ? r.u32() : 0;
             if (!r.ok())
                 damaged("a user edit record is cut short");

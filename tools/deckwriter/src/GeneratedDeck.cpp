@@ -15,9 +15,9 @@ constexpr std::array<const char*, 24> kWords = {
 
 }  // namespace
 
-DeckContent generatedDeck(int slides, int shapesPerSlide, std::uint32_t seed)
+DeckContent generatedDeck(int slides, int shapesPerSlide, std::uint32_t variant)
 {
-    std::uint32_t state = seed * 747796405u + 2891336453u;
+    std::uint32_t state = variant * 747796405u + 2891336453u;
     auto next = [&] {
         state ^= state << 13;
         state ^= state >> 17;

@@ -42,11 +42,11 @@ void chunk(std::string& out, const char* type, const std::string& body)
 
 }  // namespace
 
-std::string randomPng(std::uint32_t width, std::uint32_t height, std::uint32_t seed)
+std::string randomPng(std::uint32_t width, std::uint32_t height, std::uint32_t variant)
 {
     std::string raw;
     raw.reserve(static_cast<std::size_t>(height) * (1 + 3 * static_cast<std::size_t>(width)));
-    std::uint32_t state = seed * 2654435761u + 1;
+    std::uint32_t state = variant * 2654435761u + 1;
     for (std::uint32_t y = 0; y < height; ++y) {
         raw += '\0';  // filter: none
         for (std::uint32_t x = 0; x < 3 * width; ++x) {

@@ -69,7 +69,7 @@ void writeDeckFile(const DeckContent& deck, const std::string& path);
 
 // A deck of slides slides, each with a title and shapesPerSlide - 1 text boxes of a few
 // paragraphs of generated prose; the same arguments give the same deck.
-DeckContent generatedDeck(int slides, int shapesPerSlide, std::uint32_t seed = 1);
+DeckContent generatedDeck(int slides, int shapesPerSlide, std::uint32_t variant = 1);
 
 // Reads the deck description format of the command-line tool (see its --help).
 // Throws std::runtime_error naming the line of a bad instruction.
