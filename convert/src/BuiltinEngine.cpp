@@ -159,32 +159,37 @@ const DispatchPtr& cached(DispatchPtr& slot, Make&& make)
     return slot;
 }
 
-class TextRangeObject final : public InPresentation {
+// An object that stands for one shape of an open presentation, or a part of it.
+class OnShape : public InPresentation {
 public:
-    TextRangeObject(WeakPresentation ref, std::size_t slide, std::size_t shape)
+    OnShape(WeakPresentation ref, std::size_t slide, std::size_t shape)
         : InPresentation(std::move(ref)), m_slide(slide), m_shape(shape)
     {
     }
+
+protected:
+    const eng::Shape& shape() const { return open()->presentation->document().slides[m_slide].shapes[m_shape]; }
+
+    std::size_t m_slide, m_shape;
+};
+
+class TextRangeObject final : public OnShape {
+public:
+    using OnShape::OnShape;
     Value invoke(std::string_view member, InvokeKind kind, std::span<const Value> args) override
     {
         const Call call("TextRange", member, kind, args);
         if (call.is("Text")) {
             call.get();
-            return open()->presentation->document().slides[m_slide].shapes[m_shape].text;
+            return shape().text;
         }
         call.unknown();
     }
-
-private:
-    std::size_t m_slide, m_shape;
 };
 
-class TextFrameObject final : public InPresentation {
+class TextFrameObject final : public OnShape {
 public:
-    TextFrameObject(WeakPresentation ref, std::size_t slide, std::size_t shape)
-        : InPresentation(std::move(ref)), m_slide(slide), m_shape(shape)
-    {
-    }
+    using OnShape::OnShape;
     Value invoke(std::string_view member, InvokeKind kind, std::span<const Value> args) override
     {
         const Call call("TextFrame", member, kind, args);
@@ -195,17 +200,11 @@ public:
         }
         call.unknown();
     }
-
-private:
-    std::size_t m_slide, m_shape;
 };
 
-class ShapeObject final : public InPresentation {
+class ShapeObject final : public OnShape {
 public:
-    ShapeObject(WeakPresentation ref, std::size_t slide, std::size_t shape)
-        : InPresentation(std::move(ref)), m_slide(slide), m_shape(shape)
-    {
-    }
+    using OnShape::OnShape;
     Value invoke(std::string_view member, InvokeKind kind, std::span<const Value> args) override
     {
         const Call call("Shape", member, kind, args);
@@ -222,11 +221,6 @@ public:
         }
         call.unknown();
     }
-
-private:
-    const eng::Shape& shape() const { return open()->presentation->document().slides[m_slide].shapes[m_shape]; }
-
-    std::size_t m_slide, m_shape;
 };
 
 class ShapesObject final : public InPresentation {
