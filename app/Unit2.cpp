@@ -13,6 +13,7 @@ TForm2::TForm2(FolderPicker chooseFolder, QWidget* parent)
 {
     ui->setupUi(this);
     move(399, 259);
+    ui->Image1->lower();  // the background picture stays behind the controls placed over it
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     ui->LabeledEdit2->setText(defaultOutputFolder());

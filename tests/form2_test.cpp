@@ -39,6 +39,9 @@ TEST(Form2, LaidOutAsDesigned)
     EXPECT_EQ(f.ui.SpeedButton1->geometry(), QRect(328, 32, 33, 33));
     EXPECT_EQ(f.ui.Button1->text(), QStringLiteral("OK"));
     EXPECT_EQ(f.ui.Button2->text(), QStringLiteral("Cancel"));
+    for (QWidget* control : {static_cast<QWidget*>(f.ui.LabeledEdit2), static_cast<QWidget*>(f.ui.SpeedButton1),
+                             static_cast<QWidget*>(f.ui.Button1), static_cast<QWidget*>(f.ui.Button2)})
+        EXPECT_EQ(f.form2.childAt(control->geometry().center()), control) << "hidden behind the background";
     EXPECT_FALSE(f.ui.Button1->isDefault() || f.ui.Button1->autoDefault());
     EXPECT_FALSE(f.ui.Button2->isDefault() || f.ui.Button2->autoDefault());
     QWidgetList tabOrder;
