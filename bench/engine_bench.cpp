@@ -19,6 +19,7 @@
 #include "lectavo/convert/BuiltinEngine.h"
 #include "lectavo/convert/TextEncoding.h"
 #include "lectavo/deckwriter/DeckWriter.h"
+#include "support/AutomationWalk.h"
 
 namespace fs = std::filesystem;
 using namespace lectavo;
@@ -27,14 +28,7 @@ namespace {
 
 constexpr double kTargetRatio = 1.5;
 
-// Processor time of this process: on a machine shared with other work it is
-// far steadier than the wall clock, and both sides are measured the same way.
-double cpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
+using bench::cpuSeconds;
 
 double seconds(const std::function<void()>& work)
 {
@@ -72,31 +66,9 @@ std::size_t floorWalk(const std::string& path)
     return nodes;
 }
 
-// Every call of the run, each chain from the application object; the texts are
-// only counted, since turning them into output is the run's work, not the engine's.
 std::size_t engineWalk(const std::string& path)
 {
-    using automation::Value;
-    const automation::Object app = automation::createObject("PowerPoint.Application");
-    app.put("Visible", true);
-    app.put("WindowState", std::int32_t(2));
-    app.object("Presentations").call("Open", {Value(text::fromUtf8(path))});
-    std::size_t units = 0;
-    const std::int32_t slides = app.object("ActivePresentation").object("Slides").get("Count").toInt();
-    for (std::int32_t n = 1; n <= slides; ++n) {
-        auto shapes = [&] {
-            return app.object("ActiveWindow").object("Presentation").object("Slides").object("item", {n}).object("Shapes");
-        };
-        const std::int32_t count = shapes().get("Count").toInt();
-        for (std::int32_t k = 1; k <= count; ++k) {
-            if (shapes().object("item", {k}).get("HasTextFrame").toBool())
-                units += shapes().object("item", {k}).object("TextFrame").object("TextRange").get("Text").toText().size();
-        }
-    }
-    app.object("ActiveWindow").object("Presentation").put("Saved", Value(true));
-    app.object("ActiveWindow").call("Close");
-    app.call("Quit");
-    return units + 1;
+    return bench::automationWalk(automation::createObject("PowerPoint.Application"), {path}) + 1;
 }
 
 void compare(const char* title, const std::vector<std::string>& files, int repetitions)

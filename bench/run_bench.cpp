@@ -27,6 +27,7 @@
 #include "lectavo/convert/OutputFile.h"
 #include "lectavo/convert/TextEncoding.h"
 #include "lectavo/deckwriter/DeckWriter.h"
+#include "support/AutomationWalk.h"
 
 extern char** environ;
 
@@ -39,50 +40,14 @@ namespace {
 
 constexpr double kLimit = 0.10;
 
-double cpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
+using lectavo::bench::cpuSeconds;
 
 double seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; }
 
 // The automation calls of a run over the files, nothing else; returns the text size seen.
 std::size_t engineWalk(const ClassRegistry& registry, const std::vector<std::string>& files)
 {
-    std::size_t chars = 0;
-    Object app = registry.create("PowerPoint.Application");
-    app.put("Visible", Value(true));
-    app.put("WindowState", Value(std::int32_t(2)));
-    for (const auto& file : files) {
-        app.object("Presentations").call("Open", {Value(lectavo::text::fromUtf8(file))});
-        const auto slides = app.object("ActivePresentation").object("Slides").get("Count").toInt();
-        for (std::int32_t n = 1; n <= slides; ++n) {
-            auto shapes = [&] {
-                return app.object("ActiveWindow")
-                    .object("Presentation")
-                    .object("Slides")
-                    .object("item", {Value(n)})
-                    .object("Shapes");
-            };
-            const auto count = shapes().get("Count").toInt();
-            for (std::int32_t k = 1; k <= count; ++k) {
-                if (shapes().object("item", {Value(k)}).get("HasTextFrame").toBool())
-                    chars += shapes()
-                                 .object("item", {Value(k)})
-                                 .object("TextFrame")
-                                 .object("TextRange")
-                                 .get("Text")
-                                 .toText()
-                                 .size();
-            }
-        }
-        app.object("ActiveWindow").object("Presentation").put("Saved", Value(true));
-        app.object("ActiveWindow").call("Close");
-    }
-    app.call("Quit");
-    return chars;
+    return lectavo::bench::automationWalk(registry.create("PowerPoint.Application"), files);
 }
 
 // Runs the program with the arguments and returns its processor time; exits on failure.
