@@ -252,7 +252,11 @@ void TForm1::SpeedButton1Click()
 
 QString TForm1::helpFilePath(const QString& executableDir)
 {
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("lectavo.chm");
+#else
     const QString name = QStringLiteral("lectavo.html");
+#endif
     for (const QString& candidate : {QDir(executableDir).filePath(name),
                                      QDir(executableDir).filePath(QStringLiteral("../share/lectavo/") + name)}) {
         if (QFileInfo(candidate).isFile())

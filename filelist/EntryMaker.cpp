@@ -9,13 +9,26 @@ namespace {
 
 constexpr QChar kSeparator = QLatin1Char('/');
 
+// Where a path's last part begins: after its last separator (on Windows also a backslash or the drive colon).
+qsizetype nameStart(const QString& path)
+{
+#ifdef Q_OS_WIN
+    qsizetype at = -1;
+    for (QChar c : {QLatin1Char('\\'), QLatin1Char('/'), QLatin1Char(':')})
+        at = std::max(at, path.lastIndexOf(c));
+    return at + 1;
+#else
+    return path.lastIndexOf(kSeparator) + 1;
+#endif
+}
+
 }  // namespace
 
 FileEntry entryFromStat(const QString& path, const platform::FileStat& stat, const TimeFormat& format)
 {
     FileEntry e;
     e.checked = true;
-    e.name = path.mid(path.lastIndexOf(kSeparator) + 1);
+    e.name = path.mid(nameStart(path));
     e.path = path;
     e.size = sizeText(stat.size);
     e.buildTime = stat.birthTime ? timeText(*stat.birthTime, format) : QString();
@@ -44,7 +57,7 @@ const std::vector<QString>& presentationExtensions()
 bool hasPresentationExtension(const QString& name)
 {
     qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0 || dot < name.lastIndexOf(kSeparator))
+    if (dot < 0 || dot < nameStart(name))
         return false;
     QString extension = name.mid(dot);
     for (QChar& c : extension) {
