@@ -7,7 +7,11 @@ namespace lectavo::filelist {
 
 namespace {
 
+#ifdef Q_OS_WIN
+constexpr QChar kSeparator = QLatin1Char('\\');
+#else
 constexpr QChar kSeparator = QLatin1Char('/');
+#endif
 
 // Where a path's last part begins: after its last separator (on Windows also a backslash or the drive colon).
 qsizetype nameStart(const QString& path)
